@@ -1,0 +1,170 @@
+// The item model: one ordered tree of folders, separators and links, each level opened
+// by a top marker, with the links' attributes in tables keyed by their ItemId.
+#include "app/front_form.h"
+#include "controls/tree_view.h"
+#include "frame/generic_frame.h"
+#include "platform/platform.h"
+#include "util/paths.h"
+#include "util/strings.h"
+
+namespace pv {
+
+namespace {
+template <typename Map>
+typename Map::mapped_type Lookup(const Map& map, int id) {
+    auto it = map.find(id);
+    return it == map.end() ? typename Map::mapped_type{} : it->second;
+}
+template <typename Map, typename V>
+void Update(Map& map, int id, const V& value) {
+    auto it = map.find(id);
+    if (it != map.end()) it->second = value;
+}
+std::string LowerExt(const std::string& path) { return LowerCase(ExtractFileExt(path)); }
+}  // namespace
+
+// ---- kind and class tests ----------------------------------------------------------------
+
+bool TFormFront::IsTopMarkerNode(const TTreeNode* n) { return n && n->ImageIndex() == ItemImage::TopMarker; }
+bool TFormFront::IsFolderNode(const TTreeNode* n) {
+    return n && (n->ImageIndex() == ItemImage::FolderClosed || n->ImageIndex() == ItemImage::FolderOpen);
+}
+bool TFormFront::IsSeparatorNode(const TTreeNode* n) {
+    return n && (n->ImageIndex() == ItemImage::Separator || n->ImageIndex() == ItemImage::SpecialSeparator);
+}
+bool TFormFront::IsNormalSeparatorNode(const TTreeNode* n) { return n && n->ImageIndex() == ItemImage::Separator; }
+bool TFormFront::IsDirectoryNode(const TTreeNode* n) { return n && n->ImageIndex() == ItemImage::Directory; }
+bool TFormFront::IsLinkNode(const TTreeNode* n) { return n && n->Data() >= 0; }
+
+bool TFormFront::IsExecutableFile(const std::string& path) {
+    if (path.empty()) return false;
+    std::string e = LowerExt(path);
+    return e == ".exe" || e == ".com" || e == ".cpl";
+}
+bool TFormFront::IsRunableFile(const std::string& path) {
+    if (path.empty()) return false;
+    std::string e = LowerExt(path);
+    return e == ".bat" || e == ".cmd" || e == ".wsf" || e == ".wsh";
+}
+bool TFormFront::IsShortcutFile(const std::string& path) { return LowerExt(path) == ".lnk"; }
+
+bool TFormFront::IsExecutableFile(const TTreeNode* node) const {
+    return IsLinkNode(node) && IsExecutableFile(GetItemPath(static_cast<int>(node->Data())));
+}
+bool TFormFront::IsRunableFile(const TTreeNode* node) const {
+    return IsLinkNode(node) && IsRunableFile(GetItemPath(static_cast<int>(node->Data())));
+}
+
+bool TFormFront::IsDashesOnly(const std::string& text) { return text.find_first_not_of('-') == std::string::npos; }
+std::string TFormFront::RemoveDashes(const std::string& text) { return ReplaceAll(text, "-", ""); }
+
+// ---- attribute accessors -----------------------------------------------------------------
+
+std::string TFormFront::GetItemParams(int id) const { return Lookup(ItemParams, id); }
+void TFormFront::SetItemParams(int id, const std::string& v) { Update(ItemParams, id, v); }
+std::string TFormFront::GetItemWorkDir(int id) const { return Lookup(ItemWorkDirs, id); }
+void TFormFront::SetItemWorkDir(int id, const std::string& v) { Update(ItemWorkDirs, id, v); }
+std::string TFormFront::GetItemWindowState(int id) const { return Lookup(ItemWindowStates, id); }
+void TFormFront::SetItemWindowState(int id, const std::string& v) { Update(ItemWindowStates, id, v); }
+bool TFormFront::GetItemRunAs(int id) const { return Lookup(ItemRunAs, id); }
+void TFormFront::SetItemRunAs(int id, bool v) { Update(ItemRunAs, id, v); }
+
+std::string TFormFront::GetItemPath(int id) const {
+    return id >= 0 && static_cast<size_t>(id) < ItemPaths.size() ? ItemPaths[static_cast<size_t>(id)] : std::string();
+}
+
+// ---- paths -------------------------------------------------------------------------------
+
+std::string TFormFront::GetItemLaunchPath(int id) const {
+    return ResolveRelativePath(GetItemPath(id), Shared ? Shared->AppPath : std::string());
+}
+
+std::string TFormFront::ResolveRelativePath(const std::string& path, const std::string& baseFolder) const {
+    IFileSystem& files = GetPlatform().Files();
+    if (HasDrivePart(path) && (files.DirectoryExists(path) || files.FileExists(path))) return path;
+    std::string candidate = CanonicalizePath(baseFolder + path);
+    if (files.FileExists(candidate)) return candidate;
+    return path;
+}
+
+// ---- building the tree -------------------------------------------------------------------
+
+TTreeNode* TFormFront::AddTopMarker(TTreeNode* parent) {
+    TTreeNode* marker = tvItems->Items().AddChild(parent, "");
+    marker->SetImageIndex(ItemImage::TopMarker);
+    marker->SetSelectedIndex(ItemImage::TopMarker);
+    marker->SetStateIndex(-1);
+    marker->SetData(-1);
+    return marker;
+}
+
+TTreeNode* TFormFront::RootTopMarker() const { return tvItems->Items().GetFirstNode(); }
+
+TTreeNode* TFormFront::AddItem(TItemKind kind, const std::string& path, TTreeNode* parentNode, int imageIndex,
+                               bool runAs, const std::string& windowState, const std::string& caption,
+                               const std::string& workDir, const std::string& params) {
+    TTreeNodes& items = tvItems->Items();
+    TTreeNode* node = nullptr;
+    auto setImages = [](TTreeNode* n, int image, intptr_t data) {
+        n->SetImageIndex(image);
+        n->SetSelectedIndex(image);
+        n->SetStateIndex(-1);
+        n->SetData(data);
+    };
+    switch (kind) {
+        case TItemKind::Folder:
+            node = items.AddChild(parentNode, caption);
+            setImages(node, ItemImage::FolderClosed, -1);
+            AddTopMarker(node);
+            break;
+        case TItemKind::NormalSeparator:
+            node = items.AddChild(parentNode, kNormalSeparatorText);
+            setImages(node, ItemImage::Separator, -1);
+            break;
+        case TItemKind::SpecialSeparator:
+            node = items.AddChild(parentNode, "--" + RemoveDashes(caption) + "--");
+            setImages(node, ItemImage::SpecialSeparator, -1);
+            break;
+        case TItemKind::ExecutableLink:
+        case TItemKind::GeneralLink: {
+            int image = imageIndex;
+            if (kind == TItemKind::GeneralLink && image == ItemImage::AskDirectory) image = ItemImage::Directory;
+            int id = NextItemId;
+            node = items.AddChild(parentNode, caption);
+            setImages(node, image, id);
+            ItemPaths.push_back(path);
+            ItemWindowStates[id] = windowState;
+            if (kind == TItemKind::ExecutableLink) {
+                ItemParams[id] = params;
+                ItemWorkDirs[id] = workDir;
+                ItemRunAs[id] = runAs;
+            }
+            ++NextItemId;
+            break;
+        }
+    }
+    return node;
+}
+
+void TFormFront::ResetModel() {
+    IconExtensions.clear();
+    ItemPaths.clear();
+    ItemParams.clear();
+    ItemWorkDirs.clear();
+    ItemWindowStates.clear();
+    ItemRunAs.clear();
+    NextItemId = 0;
+    tvItems->Items().Clear();
+    tvUndo->Items().Clear();
+    AddTopMarker(nullptr);
+}
+
+void TFormFront::ReloadItems() {
+    auto onChange = std::move(tvItems->OnChange);
+    tvItems->OnChange = nullptr;
+    ResetModel();
+    tvUndo->Items().Assign(tvItems->Items());
+    tvItems->OnChange = std::move(onChange);
+}
+
+}  // namespace pv

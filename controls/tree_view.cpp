@@ -1,0 +1,315 @@
+#include "controls/tree_view.h"
+
+#include "controls/application.h"
+#include "util/exception.h"
+
+namespace pv {
+
+namespace {
+uintptr_t Key(const TTreeNode* n) { return reinterpret_cast<uintptr_t>(n); }
+}  // namespace
+
+// ---- TTreeNode -------------------------------------------------------------------------
+
+TTreeNode::~TTreeNode() = default;
+
+TTreeView* TTreeNode::TreeView() const { return &owner_.View(); }
+
+TreeNodeState TTreeNode::State() const { return {text_, imageIndex_, selectedIndex_, stateIndex_, count_ > 0}; }
+
+void TTreeNode::Changed() {
+    if (auto* p = owner_.View().Peer()) p->UpdateNode(Key(this), State());
+}
+
+void TTreeNode::SetText(const std::string& text) {
+    if (text_ == text) return;
+    text_ = text;
+    Changed();
+}
+void TTreeNode::SetImageIndex(int index) {
+    if (imageIndex_ == index) return;
+    imageIndex_ = index;
+    Changed();
+}
+void TTreeNode::SetSelectedIndex(int index) {
+    if (selectedIndex_ == index) return;
+    selectedIndex_ = index;
+    Changed();
+}
+void TTreeNode::SetStateIndex(int index) {
+    if (stateIndex_ == index) return;
+    stateIndex_ = index;
+    Changed();
+}
+
+TTreeNode* TTreeNode::GetNext() const {
+    if (firstChild_) return firstChild_;
+    for (const TTreeNode* n = this; n; n = n->parent_)
+        if (n->next_) return n->next_;
+    return nullptr;
+}
+
+TTreeNode* TTreeNode::Item(int index) const {
+    TTreeNode* n = firstChild_;
+    for (int i = 0; n && i < index; ++i) n = n->next_;
+    if (!n || index < 0) throw EListError("Tree node index out of bounds (" + std::to_string(index) + ")");
+    return n;
+}
+
+int TTreeNode::Index() const {
+    int i = 0;
+    for (const TTreeNode* n = prev_; n; n = n->prev_) ++i;
+    return i;
+}
+
+int TTreeNode::Level() const {
+    int l = 0;
+    for (const TTreeNode* n = parent_; n; n = n->parent_) ++l;
+    return l;
+}
+
+bool TTreeNode::IsChildOf(const TTreeNode* ancestor) const {
+    for (const TTreeNode* n = parent_; n; n = n->parent_)
+        if (n == ancestor) return true;
+    return false;
+}
+
+void TTreeNode::SetExpanded(bool expanded, bool notify) {
+    if (expanded_ == expanded) return;
+    expanded_ = expanded;
+    if (auto* p = owner_.View().Peer()) p->SetExpanded(Key(this), expanded);
+    if (notify) owner_.View().NodeExpandedChanged(this);
+}
+
+void TTreeNode::Expand(bool recursive) {
+    if (count_ > 0) SetExpanded(true, true);
+    if (recursive)
+        for (TTreeNode* c = firstChild_; c; c = c->next_) c->Expand(true);
+}
+
+void TTreeNode::Collapse(bool recursive) {
+    SetExpanded(false, true);
+    if (recursive)
+        for (TTreeNode* c = firstChild_; c; c = c->next_) c->Collapse(true);
+}
+
+bool TTreeNode::Selected() const { return owner_.View().Selected() == this; }
+void TTreeNode::Select() { owner_.View().SetSelected(this); }
+void TTreeNode::Delete() { owner_.Delete(this); }
+
+// ---- TTreeNodes ------------------------------------------------------------------------
+
+TTreeNodes::~TTreeNodes() {
+    while (firstRoot_) {
+        TTreeNode* n = firstRoot_;
+        Unlink(n);
+        FreeNode(n);
+    }
+}
+
+void TTreeNodes::FreeNode(TTreeNode* node) {
+    while (node->firstChild_) {
+        TTreeNode* c = node->firstChild_;
+        Unlink(c);
+        FreeNode(c);
+    }
+    --total_;
+    delete node;
+}
+
+void TTreeNodes::Link(TTreeNode* node, TTreeNode* parent, TTreeNode* after) {
+    node->parent_ = parent;
+    TTreeNode*& first = FirstOf(parent);
+    TTreeNode*& last = LastOf(parent);
+    if (after) {
+        node->prev_ = after;
+        node->next_ = after->next_;
+        if (after->next_) after->next_->prev_ = node; else last = node;
+        after->next_ = node;
+    } else {
+        node->prev_ = nullptr;
+        node->next_ = first;
+        if (first) first->prev_ = node; else last = node;
+        first = node;
+    }
+    ++CountOf(parent);
+}
+
+void TTreeNodes::Unlink(TTreeNode* node) {
+    TTreeNode* parent = node->parent_;
+    if (node->prev_) node->prev_->next_ = node->next_; else FirstOf(parent) = node->next_;
+    if (node->next_) node->next_->prev_ = node->prev_; else LastOf(parent) = node->prev_;
+    node->prev_ = node->next_ = nullptr;
+    --CountOf(parent);
+}
+
+TTreeNode* TTreeNodes::NewNode(const std::string& text, TTreeNode* parent, TTreeNode* after) {
+    auto* n = new TTreeNode(*this);
+    n->text_ = text;
+    Link(n, parent, after);
+    ++total_;
+    if (auto* p = view_.Peer()) {
+        p->InsertNode(Key(n), Key(parent), Key(after), n->State());
+        if (parent && parent->count_ == 1) parent->Changed();
+    }
+    return n;
+}
+
+TTreeNode* TTreeNodes::Add(TTreeNode* sibling, const std::string& text) {
+    TTreeNode* parent = sibling ? sibling->parent_ : nullptr;
+    return NewNode(text, parent, LastOf(parent));
+}
+TTreeNode* TTreeNodes::AddFirst(TTreeNode* sibling, const std::string& text) {
+    return NewNode(text, sibling ? sibling->parent_ : nullptr, nullptr);
+}
+TTreeNode* TTreeNodes::AddChild(TTreeNode* parent, const std::string& text) {
+    return NewNode(text, parent, LastOf(parent));
+}
+TTreeNode* TTreeNodes::AddChildFirst(TTreeNode* parent, const std::string& text) { return NewNode(text, parent, nullptr); }
+TTreeNode* TTreeNodes::Insert(TTreeNode* before, const std::string& text) {
+    if (!before) return Add(nullptr, text);
+    return NewNode(text, before->parent_, before->prev_);
+}
+
+void TTreeNodes::Delete(TTreeNode* node) {
+    if (!node) return;
+    view_.NodeRemoved(node);
+    TTreeNode* parent = node->parent_;
+    Unlink(node);
+    if (auto* p = view_.Peer()) {
+        p->DeleteNode(Key(node));
+        if (parent && parent->count_ == 0) parent->Changed();
+    }
+    FreeNode(node);
+}
+
+void TTreeNodes::Clear() {
+    if (view_.selected_) view_.SetSelected(nullptr);
+    while (firstRoot_) {
+        TTreeNode* n = firstRoot_;
+        Unlink(n);
+        FreeNode(n);
+    }
+    total_ = 0;
+    if (auto* p = view_.Peer()) p->Clear();
+}
+
+void TTreeNodes::MoveAfter(TTreeNode* node, TTreeNode* parent, TTreeNode* after) {
+    if (!node || node == after || node == parent || (parent && parent->IsChildOf(node)))
+        throw EInvalidOperation("Cannot move a tree node into itself");
+    TTreeNode* oldParent = node->parent_;
+    Unlink(node);
+    Link(node, parent, after);
+    if (auto* p = view_.Peer()) {
+        // The native control cannot move a branch; it is removed and inserted again.
+        p->DeleteNode(Key(node));
+        p->InsertNode(Key(node), Key(parent), Key(after), node->State());
+        ReplayInto(*p, node);
+        if (oldParent && oldParent->count_ == 0) oldParent->Changed();
+        if (parent && parent->count_ == 1) parent->Changed();
+    }
+}
+
+void TTreeNodes::Assign(const TTreeNodes& source) {
+    Clear();
+    // Iterative copy, so that deep trees cannot exhaust the stack.
+    struct Pending {
+        const TTreeNode* From;
+        TTreeNode* ToParent;
+    };
+    std::vector<Pending> work;
+    for (const TTreeNode* n = source.lastRoot_; n; n = n->prev_) work.push_back({n, nullptr});
+    while (!work.empty()) {
+        Pending p = work.back();
+        work.pop_back();
+        TTreeNode* copy = AddChild(p.ToParent, p.From->text_);
+        copy->imageIndex_ = p.From->imageIndex_;
+        copy->selectedIndex_ = p.From->selectedIndex_;
+        copy->stateIndex_ = p.From->stateIndex_;
+        copy->data_ = p.From->data_;
+        copy->Changed();
+        for (const TTreeNode* c = p.From->lastChild_; c; c = c->prev_) work.push_back({c, copy});
+    }
+}
+
+void TTreeNodes::ReplayInto(ITreeViewPeer& peer, TTreeNode* parent) const {
+    for (TTreeNode* n = parent ? parent->firstChild_ : firstRoot_; n; n = n->next_) {
+        peer.InsertNode(Key(n), Key(parent), Key(n->prev_), n->State());
+        ReplayInto(peer, n);
+        if (n->expanded_) peer.SetExpanded(Key(n), true);
+    }
+}
+
+// ---- TTreeView -------------------------------------------------------------------------
+
+TTreeView::TTreeView(TComponent* owner) : TWinControl(owner), items_(*this) {}
+
+TTreeView::~TTreeView() {
+    OnChange = nullptr;
+    peer_.reset();
+}
+
+NativeHandle TTreeView::Handle() const { return peer_ ? peer_->Handle() : 0; }
+
+void TTreeView::CreatePeer(NativeHandle parentHandle) {
+    if (peer_) return;
+    peer_ = GetPlatform().UI().CreateTreeViewPeer(*this, parentHandle);
+    peer_->SetBounds(bounds_);
+    if (images_) peer_->SetImageList(images_);
+    items_.ReplayInto(*peer_, nullptr);
+    if (selected_) peer_->SelectNode(Key(selected_));
+    peer_->SetVisible(visible_);
+}
+
+void TTreeView::DestroyPeer() { peer_.reset(); }
+
+void TTreeView::SetImagesHandle(NativeHandle imageList) {
+    images_ = imageList;
+    if (peer_) peer_->SetImageList(imageList);
+}
+
+void TTreeView::VisibleChanged() {
+    if (peer_) peer_->SetVisible(visible_);
+    else if (visible_ && parent_ && parent_->Handle()) CreatePeer(parent_->Handle());
+}
+
+void TTreeView::BoundsChanged() {
+    if (peer_) peer_->SetBounds(bounds_);
+}
+
+void TTreeView::SetSelected(TTreeNode* node) {
+    if (selected_ == node) return;
+    selected_ = node;
+    if (peer_) peer_->SelectNode(Key(node));
+    if (OnChange) Application()->Guard(this, [&] { OnChange(this, node); });
+}
+
+void TTreeView::NodeExpandedChanged(TTreeNode* node) {
+    if (node->expanded_ && OnExpanded) Application()->Guard(this, [&] { OnExpanded(this, node); });
+    if (!node->expanded_ && OnCollapsed) Application()->Guard(this, [&] { OnCollapsed(this, node); });
+}
+
+void TTreeView::NodeRemoved(TTreeNode* node) {
+    if (selected_ && (selected_ == node || selected_->IsChildOf(node))) {
+        // The native control moves the selection away from a deleted node; the model
+        // simply has none then.
+        selected_ = nullptr;
+        if (OnChange) Application()->Guard(this, [&] { OnChange(this, nullptr); });
+    }
+}
+
+void TTreeView::PeerExpandedChanged(uintptr_t node, bool expanded) {
+    auto* n = reinterpret_cast<TTreeNode*>(node);
+    Application()->Guard(this, [&] { n->SetExpanded(expanded, true); });
+}
+
+void TTreeView::PeerSelectionChanged(uintptr_t node) {
+    auto* n = reinterpret_cast<TTreeNode*>(node);
+    Application()->Guard(this, [&] {
+        if (selected_ == n) return;
+        selected_ = n;
+        if (OnChange) OnChange(this, n);
+    });
+}
+
+}  // namespace pv

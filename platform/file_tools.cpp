@@ -1,0 +1,73 @@
+#include "platform/file_tools.h"
+
+#include <set>
+
+#include "util/encoding.h"
+#include "util/paths.h"
+
+namespace pv {
+
+namespace {
+void Walk(IFileSystem& files, const std::string& folder, const std::string& rel, std::set<std::string>& open,
+          std::vector<TreeEntry>& out) {
+    std::string id = files.DirectoryIdentity(folder);
+    if (!id.empty() && !open.insert(id).second) return;
+    for (const auto& e : files.ListDir(folder)) {
+        std::string childRel = rel.empty() ? e.Name : rel + "\\" + e.Name;
+        out.push_back({childRel, e.IsDirectory});
+        if (e.IsDirectory) Walk(files, IncludeTrailingBackslash(folder) + e.Name, childRel, open, out);
+    }
+    if (!id.empty()) open.erase(id);
+}
+}  // namespace
+
+std::vector<TreeEntry> ListRecursive(IFileSystem& files, const std::string& folder) {
+    std::vector<TreeEntry> out;
+    std::set<std::string> open;
+    if (files.DirectoryExists(folder)) Walk(files, ExcludeTrailingBackslash(folder), "", open, out);
+    return out;
+}
+
+std::string DecodeCodePageText(Platform& platform, std::string_view bytes) {
+    if (HasUtf8Bom(bytes)) return SanitizeUtf8(StripUtf8Bom(bytes));
+    return platform.System().FromCodePage(bytes);
+}
+
+std::string EncodeCodePageText(Platform& platform, std::string_view text) {
+    bool lossless = true;
+    std::string bytes = platform.System().ToCodePage(text, &lossless);
+    if (lossless) return bytes;
+    std::string utf8(kUtf8Bom);
+    utf8.append(text);
+    return utf8;
+}
+
+std::string ReadCodePageText(Platform& platform, const std::string& path) {
+    return DecodeCodePageText(platform, platform.Files().ReadAllBytes(path));
+}
+
+void AppendCodePageText(Platform& platform, const std::string& path, std::string_view text) {
+    IFileSystem& files = platform.Files();
+    bool exists = files.FileExists(path);
+    std::string head = exists ? files.ReadFileHead(path, 3) : std::string();
+    if (HasUtf8Bom(head)) {
+        files.AppendAllBytes(path, text);
+        return;
+    }
+    bool lossless = true;
+    std::string bytes = platform.System().ToCodePage(text, &lossless);
+    if (lossless) {
+        files.AppendAllBytes(path, bytes);
+        return;
+    }
+    std::string whole(kUtf8Bom);
+    if (exists) whole += platform.System().FromCodePage(files.ReadAllBytes(path));
+    whole.append(text);
+    files.WriteAllBytes(path, whole);
+}
+
+void WriteCodePageText(Platform& platform, const std::string& path, std::string_view text) {
+    platform.Files().WriteAllBytes(path, EncodeCodePageText(platform, text));
+}
+
+}  // namespace pv

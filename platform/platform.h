@@ -1,0 +1,127 @@
+#pragma once
+// The seam to the operating system. Every service the program needs is an abstract
+// interface here; platform/win32/ implements them with the real Win32 API and
+// platform/sim/ with a deterministic simulated desktop for tests. The program is handed
+// one Platform at entry and never creates a backend itself.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/types.h"
+#include "platform/ui.h"
+#include "util/datetime.h"
+
+namespace pv {
+
+struct DirEntry {
+    std::string Name;
+    bool IsDirectory = false;
+};
+
+// Files and folders, with Windows-style UTF-8 paths.
+class IFileSystem {
+public:
+    virtual ~IFileSystem() = default;
+    virtual bool FileExists(const std::string& path) = 0;  // an existing file, not a folder
+    virtual bool DirectoryExists(const std::string& path) = 0;
+    virtual bool CreateDir(const std::string& path) = 0;  // one level; false when it fails
+    virtual bool ForceDirectories(const std::string& path) = 0;  // with all missing parents
+    virtual bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
+    // Renames; with `replace` an existing target is replaced in one step.
+    virtual bool MoveFile(const std::string& from, const std::string& to, bool replace) = 0;
+    virtual bool DeleteFile(const std::string& path) = 0;
+    virtual bool RemoveDir(const std::string& path) = 0;  // an empty folder
+    // One level, without "." and "..", in the order the system gives.
+    virtual std::vector<DirEntry> ListDir(const std::string& path) = 0;
+    // Identity of a folder with links and junctions resolved, so that a walk can notice
+    // that it came back to a folder it is already inside. Empty when unknown.
+    virtual std::string DirectoryIdentity(const std::string& path) = 0;
+    // Raise EFOpenError when the file cannot be opened for reading.
+    virtual std::string ReadAllBytes(const std::string& path) = 0;
+    // At most the first `maxBytes` bytes; empty when the file cannot be read.
+    virtual std::string ReadFileHead(const std::string& path, size_t maxBytes) = 0;
+    // Create or truncate and write; raise EFCreateError / EWriteError.
+    virtual void WriteAllBytes(const std::string& path, std::string_view bytes) = 0;
+    // Append, creating the file when missing; raise EFCreateError / EWriteError.
+    virtual void AppendAllBytes(const std::string& path, std::string_view bytes) = 0;
+    virtual std::string GetCurrentDir() = 0;
+    virtual bool SetCurrentDir(const std::string& path) = 0;
+    // Private-profile INI access, as settings files of installers are read and written.
+    virtual std::string GetProfileString(const std::string& file, const std::string& section,
+                                         const std::string& key, const std::string& def) = 0;
+    virtual bool WriteProfileString(const std::string& file, const std::string& section,
+                                    const std::string& key, const std::string& value) = 0;
+};
+
+// Facts about the running system and process.
+class ISystemInfo {
+public:
+    virtual ~ISystemInfo() = default;
+    virtual std::string ExecutablePath() = 0;
+    virtual std::vector<std::string> CommandLineParams() = 0;  // without the program itself
+    virtual OsVersion Version() = 0;
+    virtual std::string SystemFolder() = 0;
+    virtual std::string WindowsFolder() = 0;
+    virtual uint32_t SysColor(int index) = 0;  // 0x00BBGGRR, indexes as COLOR_MENU etc.
+    virtual FontSpec MenuFont() = 0;
+    virtual FontSpec IconTitleFont() = 0;
+    virtual int ScreenPixelsPerInch() = 0;
+    // The 8-bit code page in which item lists, options and the log are stored. `lossless`
+    // is cleared when a character had no place in it.
+    virtual std::string ToCodePage(std::string_view utf8, bool* lossless = nullptr) = 0;
+    virtual std::string FromCodePage(std::string_view bytes) = 0;
+    virtual bool IsMainThread() = 0;
+    // The system's short date and long time format.
+    virtual std::string FormatNativeDateTime(TDateTime t) = 0;
+};
+
+class IClock {
+public:
+    virtual ~IClock() = default;
+    virtual TDateTime Now() = 0;  // local date and time
+    virtual uint64_t TickCount() = 0;  // milliseconds since an arbitrary start
+};
+
+class IShell {
+public:
+    virtual ~IShell() = default;
+    // Returns the shell's value: above 32 on success.
+    virtual intptr_t Execute(NativeHandle owner, const std::string& verb, const std::string& file,
+                             const std::string& params, const std::string& dir, int showCmd) = 0;
+    // The user's personal documents folder; empty when the system cannot give it.
+    virtual std::string PersonalFolder() = 0;
+};
+
+// The one message loop of the user-interface thread.
+class IEventLoop {
+public:
+    virtual ~IEventLoop() = default;
+    // A call that runs once the loop runs; never inside Post itself.
+    virtual void Post(std::function<void()> call) = 0;
+    // Dispatches one pending message or call; false when nothing was pending.
+    virtual bool ProcessOne() = 0;
+    // Waits until something is pending. The simulated desktop never waits: it answers
+    // false when nothing is pending, which ends a running loop until a test acts again.
+    virtual bool WaitForWork() = 0;
+    // Makes a waiting loop return, so that it notices a request to terminate.
+    virtual void WakeUp() = 0;
+    virtual uint64_t SetTimer(uint32_t intervalMs, std::function<void()> tick) = 0;
+    virtual void KillTimer(uint64_t id) = 0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    virtual IFileSystem& Files() = 0;
+    virtual ISystemInfo& System() = 0;
+    virtual IClock& Clock() = 0;
+    virtual IShell& Shell() = 0;
+    virtual IEventLoop& Loop() = 0;
+    virtual IUserInterface& UI() = 0;
+};
+
+}  // namespace pv

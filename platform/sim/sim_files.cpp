@@ -1,0 +1,358 @@
+#include "platform/sim/sim_platform.h"
+
+#include <algorithm>
+#include <fstream>
+#include <system_error>
+
+#include "util/encoding.h"
+#include "util/exception.h"
+#include "util/strings.h"
+
+namespace fs = std::filesystem;
+
+namespace pv::sim {
+
+namespace {
+
+std::vector<std::string> Components(const std::string& abs) {
+    std::vector<std::string> parts;
+    std::string cur;
+    for (char c : abs) {
+        if (c == '\\' || c == '/') {
+            if (!cur.empty()) parts.push_back(cur);
+            cur.clear();
+        } else {
+            cur += c;
+        }
+    }
+    if (!cur.empty()) parts.push_back(cur);
+    return parts;
+}
+
+// Windows ignores trailing dots and blanks of a name; the simulated disk does the same so
+// that "Tools " and "Tools" are one folder.
+std::string NormalizeName(std::string name) {
+    while (!name.empty() && (name.back() == '.' || name.back() == ' ') && name != "." && name != "..") name.pop_back();
+    return name;
+}
+
+// Reads a private-profile value the way the system does: sections and keys without regard
+// to case, the value trimmed and freed of one pair of enclosing quotes.
+std::optional<std::string> ProfileRead(const std::string& text, const std::string& section, const std::string& key) {
+    bool inSection = false;
+    for (const auto& raw : SplitLines(text)) {
+        std::string line = Trim(raw);
+        if (line.size() >= 2 && line.front() == '[') {
+            size_t close = line.find(']');
+            inSection = close != std::string::npos && SameText(Trim(line.substr(1, close - 1)), section);
+            continue;
+        }
+        if (!inSection) continue;
+        size_t eq = line.find('=');
+        if (eq == std::string::npos || !SameText(Trim(line.substr(0, eq)), key)) continue;
+        std::string v = Trim(line.substr(eq + 1));
+        if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) v = v.substr(1, v.size() - 2);
+        return v;
+    }
+    return std::nullopt;
+}
+
+// Writes one value into profile text, changing nothing else of the file.
+std::string ProfileWrite(const std::string& text, const std::string& section, const std::string& key,
+                         const std::string& value) {
+    std::vector<std::string> lines = SplitLines(text);
+    int sectionLine = -1, lastInSection = -1, keyLine = -1;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        std::string line = Trim(lines[i]);
+        if (line.size() >= 2 && line.front() == '[') {
+            if (sectionLine >= 0) break;
+            size_t close = line.find(']');
+            if (close != std::string::npos && SameText(Trim(line.substr(1, close - 1)), section)) {
+                sectionLine = static_cast<int>(i);
+                lastInSection = sectionLine;
+            }
+            continue;
+        }
+        if (sectionLine < 0) continue;
+        if (!line.empty()) lastInSection = static_cast<int>(i);
+        size_t eq = line.find('=');
+        if (eq != std::string::npos && SameText(Trim(line.substr(0, eq)), key)) {
+            keyLine = static_cast<int>(i);
+            break;
+        }
+    }
+    std::string entry = key + "=" + value;
+    if (keyLine >= 0) {
+        lines[keyLine] = entry;
+    } else if (sectionLine >= 0) {
+        lines.insert(lines.begin() + lastInSection + 1, entry);
+    } else {
+        lines.push_back("[" + section + "]");
+        lines.push_back(entry);
+    }
+    std::string out;
+    for (const auto& l : lines) out += l + "\r\n";
+    return out;
+}
+
+}  // namespace
+
+SimFileSystem::SimFileSystem(fs::path root) : root_(std::move(root)) {}
+
+std::string SimFileSystem::Absolute(const std::string& path) const {
+    std::string p = path;
+    for (char& c : p)
+        if (c == '/') c = '\\';
+    std::string prefix;  // "C:" or "\\srv\share"
+    std::string rest;
+    if (StartsWith(p, "\\\\")) {
+        prefix = "\\\\";
+        rest = p.substr(2);
+    } else if (p.size() >= 2 && p[1] == ':') {
+        prefix = std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(p[0])))) + ":";
+        rest = p.substr(2);
+        if (rest.empty() || rest[0] != '\\') rest = "\\" + rest;
+    } else if (StartsWith(p, "\\")) {
+        prefix = current_.substr(0, 2);
+        rest = p;
+    } else {
+        return Absolute(IncludeBackslash(current_) + p);
+    }
+    std::vector<std::string> out;
+    for (auto& c : Components(rest)) {
+        std::string n = NormalizeName(c);
+        if (n == "." || n.empty()) continue;
+        if (n == "..") {
+            if (!out.empty() && !(prefix == "\\\\" && out.size() <= 2)) out.pop_back();
+            continue;
+        }
+        out.push_back(n);
+    }
+    std::string abs = prefix == "\\\\" ? "\\\\" : prefix + "\\";
+    for (size_t i = 0; i < out.size(); ++i) abs += (i ? "\\" : "") + out[i];
+    return abs;
+}
+
+fs::path SimFileSystem::HostPath(const std::string& path) const {
+    std::string abs = Absolute(path);
+    fs::path host = root_;
+    std::vector<std::string> parts;
+    if (StartsWith(abs, "\\\\")) {
+        host /= "UNC";
+        parts = Components(abs.substr(2));
+    } else {
+        host /= abs.substr(0, 1);
+        parts = Components(abs.substr(2));
+    }
+    for (const auto& part : parts) {
+        fs::path exact = host / part;
+        std::error_code ec;
+        if (!fs::exists(fs::symlink_status(exact, ec)) && fs::is_directory(host, ec)) {
+            for (const auto& e : fs::directory_iterator(host, ec)) {
+                if (SameText(e.path().filename().string(), part)) {
+                    exact = e.path();
+                    break;
+                }
+            }
+        }
+        host = exact;
+    }
+    return host;
+}
+
+std::string SimFileSystem::IncludeBackslash(const std::string& p) { return p.empty() || p.back() == '\\' ? p : p + "\\"; }
+
+bool SimFileSystem::Matches(const std::set<std::string>& set, const std::string& path) const {
+    std::string abs = LowerCase(Absolute(path));
+    for (const auto& p : set) {
+        if (abs == p) return true;
+        if (abs.size() > p.size() && StartsWith(abs, p) && (p.back() == '\\' || abs[p.size()] == '\\')) return true;
+    }
+    return false;
+}
+
+bool SimFileSystem::IsReadOnly(const std::string& path) const { return Matches(readOnly_, path); }
+
+void SimFileSystem::SetReadOnly(const std::string& folder, bool readOnly) {
+    std::string key = LowerCase(Absolute(folder));
+    if (readOnly) readOnly_.insert(key); else readOnly_.erase(key);
+}
+void SimFileSystem::SetUnreadable(const std::string& file, bool unreadable) {
+    std::string key = LowerCase(Absolute(file));
+    if (unreadable) unreadable_.insert(key); else unreadable_.erase(key);
+}
+void SimFileSystem::SetUnwritable(const std::string& file, bool unwritable) {
+    std::string key = LowerCase(Absolute(file));
+    if (unwritable) unwritable_.insert(key); else unwritable_.erase(key);
+}
+
+bool SimFileSystem::FileExists(const std::string& path) {
+    if (path.empty()) return false;
+    std::error_code ec;
+    return fs::is_regular_file(HostPath(path), ec);
+}
+
+bool SimFileSystem::DirectoryExists(const std::string& path) {
+    if (path.empty()) return false;
+    std::error_code ec;
+    return fs::is_directory(HostPath(path), ec);
+}
+
+bool SimFileSystem::CreateDir(const std::string& path) {
+    if (path.empty() || IsReadOnly(path)) return false;
+    std::error_code ec;
+    fs::path host = HostPath(path);
+    if (fs::exists(host, ec) || !fs::is_directory(host.parent_path(), ec)) return false;
+    return fs::create_directory(host, ec);
+}
+
+bool SimFileSystem::ForceDirectories(const std::string& path) {
+    if (path.empty()) return false;
+    std::string abs = Absolute(path);
+    if (DirectoryExists(abs)) return true;
+    std::string parent = abs.substr(0, abs.find_last_of('\\'));
+    bool isRoot = parent.size() <= 2 || (StartsWith(abs, "\\\\") && std::count(abs.begin(), abs.end(), '\\') <= 3);
+    if (!isRoot && !ForceDirectories(parent)) return false;
+    if (isRoot) {
+        std::error_code ec;
+        fs::create_directories(HostPath(parent.size() <= 2 ? parent + "\\" : parent), ec);
+    }
+    return CreateDir(abs) || DirectoryExists(abs);
+}
+
+bool SimFileSystem::CopyFile(const std::string& from, const std::string& to, bool failIfExists) {
+    if (!FileExists(from) || Matches(unreadable_, from) || IsReadOnly(to) || Matches(unwritable_, to)) return false;
+    if (DirectoryExists(to)) return false;
+    if (failIfExists && FileExists(to)) return false;
+    std::error_code ec;
+    fs::path dst = HostPath(to);
+    if (!fs::is_directory(dst.parent_path(), ec)) return false;
+    return fs::copy_file(HostPath(from), dst, fs::copy_options::overwrite_existing, ec);
+}
+
+bool SimFileSystem::MoveFile(const std::string& from, const std::string& to, bool replace) {
+    if (IsReadOnly(from) || IsReadOnly(to)) return false;
+    std::error_code ec;
+    fs::path src = HostPath(from), dst = HostPath(to);
+    if (!fs::exists(src, ec) || !fs::is_directory(dst.parent_path(), ec)) return false;
+    if (fs::exists(dst, ec) && (!replace || fs::is_directory(dst, ec))) return false;
+    fs::rename(src, dst, ec);
+    return !ec;
+}
+
+bool SimFileSystem::DeleteFile(const std::string& path) {
+    if (!FileExists(path) || IsReadOnly(path)) return false;
+    std::error_code ec;
+    return fs::remove(HostPath(path), ec);
+}
+
+bool SimFileSystem::RemoveDir(const std::string& path) {
+    if (!DirectoryExists(path) || IsReadOnly(path)) return false;
+    std::error_code ec;
+    return fs::remove(HostPath(path), ec);  // fails on a folder that is not empty
+}
+
+std::vector<DirEntry> SimFileSystem::ListDir(const std::string& path) {
+    std::vector<DirEntry> out;
+    std::error_code ec;
+    fs::path host = HostPath(path);
+    if (!fs::is_directory(host, ec)) return out;
+    for (const auto& e : fs::directory_iterator(host, ec)) {
+        std::error_code ec2;
+        out.push_back({e.path().filename().string(), fs::is_directory(e.path(), ec2)});
+    }
+    std::sort(out.begin(), out.end(), [](const DirEntry& a, const DirEntry& b) { return CompareText(a.Name, b.Name) < 0; });
+    return out;
+}
+
+std::string SimFileSystem::DirectoryIdentity(const std::string& path) {
+    std::error_code ec;
+    fs::path canon = fs::canonical(HostPath(path), ec);
+    return ec ? std::string() : canon.string();
+}
+
+std::string SimFileSystem::ReadAllBytes(const std::string& path) {
+    if (!FileExists(path) || Matches(unreadable_, path))
+        throw EFOpenError("Cannot open file \"" + Absolute(path) + "\". The system cannot open the file.");
+    std::ifstream in(HostPath(path), std::ios::binary);
+    if (!in) throw EFOpenError("Cannot open file \"" + Absolute(path) + "\".");
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string SimFileSystem::ReadFileHead(const std::string& path, size_t maxBytes) {
+    if (!FileExists(path) || Matches(unreadable_, path)) return {};
+    std::ifstream in(HostPath(path), std::ios::binary);
+    std::string head(maxBytes, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(maxBytes));
+    head.resize(static_cast<size_t>(in.gcount()));
+    return head;
+}
+
+void SimFileSystem::WriteAllBytes(const std::string& path, std::string_view bytes) {
+    std::error_code ec;
+    fs::path host = HostPath(path);
+    if (IsReadOnly(path) || !fs::is_directory(host.parent_path(), ec) || fs::is_directory(host, ec))
+        throw EFCreateError("Cannot create file \"" + Absolute(path) + "\". Access is denied.");
+    if (Matches(unwritable_, path)) throw EWriteError("Stream write error");
+    std::ofstream out(host, std::ios::binary | std::ios::trunc);
+    if (!out) throw EFCreateError("Cannot create file \"" + Absolute(path) + "\".");
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw EWriteError("Stream write error");
+}
+
+void SimFileSystem::AppendAllBytes(const std::string& path, std::string_view bytes) {
+    std::error_code ec;
+    fs::path host = HostPath(path);
+    if (IsReadOnly(path) || !fs::is_directory(host.parent_path(), ec) || fs::is_directory(host, ec))
+        throw EFCreateError("Cannot create file \"" + Absolute(path) + "\". Access is denied.");
+    if (Matches(unwritable_, path)) throw EWriteError("Stream write error");
+    std::ofstream out(host, std::ios::binary | std::ios::app);
+    if (!out) throw EFCreateError("Cannot create file \"" + Absolute(path) + "\".");
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw EWriteError("Stream write error");
+}
+
+std::string SimFileSystem::GetCurrentDir() {
+    std::string c = current_;
+    if (c.size() > 3 && c.back() == '\\') c.pop_back();
+    return c;
+}
+
+bool SimFileSystem::SetCurrentDir(const std::string& path) {
+    if (!DirectoryExists(path)) return false;
+    current_ = Absolute(path);
+    return true;
+}
+
+std::string SimFileSystem::GetProfileString(const std::string& file, const std::string& section,
+                                            const std::string& key, const std::string& def) {
+    if (!FileExists(file) || Matches(unreadable_, file)) return def;
+    std::string text = Cp1252ToUtf8(ReadAllBytes(file));
+    return ProfileRead(text, section, key).value_or(def);
+}
+
+bool SimFileSystem::WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
+                                       const std::string& value) {
+    try {
+        std::string text = FileExists(file) ? Cp1252ToUtf8(ReadAllBytes(file)) : std::string();
+        WriteAllBytes(file, Utf8ToCp1252(ProfileWrite(text, section, key, value)));
+        return true;
+    } catch (const Exception&) {
+        return false;
+    }
+}
+
+void SimFileSystem::PutFile(const std::string& path, std::string_view bytes) {
+    fs::path host = HostPath(path);
+    fs::create_directories(host.parent_path());
+    std::ofstream out(host, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string SimFileSystem::GetFile(const std::string& path) const {
+    std::ifstream in(HostPath(path), std::ios::binary);
+    if (!in) return {};
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace pv::sim

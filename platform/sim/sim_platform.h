@@ -1,0 +1,277 @@
+#pragma once
+// The simulated desktop: a deterministic Platform for tests. Windows-style paths live in
+// a sandbox folder on the real disk (C:\x\y is <root>/C/x/y, \\srv\share\x is
+// <root>/UNC/srv/share/x), time is virtual, message dialogs answer from a script, and
+// shell calls are recorded.
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <thread>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace pv::sim {
+
+class SimPlatform;
+
+class SimFileSystem final : public IFileSystem {
+public:
+    explicit SimFileSystem(std::filesystem::path root);
+    bool FileExists(const std::string& path) override;
+    bool DirectoryExists(const std::string& path) override;
+    bool CreateDir(const std::string& path) override;
+    bool ForceDirectories(const std::string& path) override;
+    bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) override;
+    bool MoveFile(const std::string& from, const std::string& to, bool replace) override;
+    bool DeleteFile(const std::string& path) override;
+    bool RemoveDir(const std::string& path) override;
+    std::vector<DirEntry> ListDir(const std::string& path) override;
+    std::string DirectoryIdentity(const std::string& path) override;
+    std::string ReadAllBytes(const std::string& path) override;
+    std::string ReadFileHead(const std::string& path, size_t maxBytes) override;
+    void WriteAllBytes(const std::string& path, std::string_view bytes) override;
+    void AppendAllBytes(const std::string& path, std::string_view bytes) override;
+    std::string GetCurrentDir() override;
+    bool SetCurrentDir(const std::string& path) override;
+    std::string GetProfileString(const std::string& file, const std::string& section, const std::string& key,
+                                 const std::string& def) override;
+    bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
+                            const std::string& value) override;
+
+    // The host path of a Windows-style path; letter case of existing parts follows the disk.
+    std::filesystem::path HostPath(const std::string& path) const;
+    // The absolute, normalised Windows-style form of a path.
+    std::string Absolute(const std::string& path) const;
+    // Nothing may be created, written, copied into or deleted below a read-only folder.
+    void SetReadOnly(const std::string& folder, bool readOnly = true);
+    // Opening this file for reading fails, as a file locked by another program would.
+    void SetUnreadable(const std::string& file, bool unreadable = true);
+    // Writing to this file fails (it may still be created).
+    void SetUnwritable(const std::string& file, bool unwritable = true);
+    // Test conveniences that bypass the read-only rules.
+    void PutFile(const std::string& path, std::string_view bytes);
+    std::string GetFile(const std::string& path) const;  // empty when missing
+
+private:
+    static std::string IncludeBackslash(const std::string& p);
+    bool IsReadOnly(const std::string& path) const;
+    bool Matches(const std::set<std::string>& set, const std::string& path) const;
+    std::filesystem::path root_;
+    std::string current_ = "C:\\";
+    std::set<std::string> readOnly_, unreadable_, unwritable_;  // lower-cased absolute paths
+};
+
+class SimSystemInfo final : public ISystemInfo {
+public:
+    SimSystemInfo();
+    std::string ExecutablePath() override { return ExePath; }
+    std::vector<std::string> CommandLineParams() override { return Params; }
+    OsVersion Version() override { return Os; }
+    std::string SystemFolder() override { return WindowsDir + "\\system32"; }
+    std::string WindowsFolder() override { return WindowsDir; }
+    uint32_t SysColor(int index) override;
+    FontSpec MenuFont() override { return Menu; }
+    FontSpec IconTitleFont() override { return IconTitle; }
+    int ScreenPixelsPerInch() override { return 96; }
+    std::string ToCodePage(std::string_view utf8, bool* lossless) override;
+    std::string FromCodePage(std::string_view bytes) override;
+    bool IsMainThread() override;
+    std::string FormatNativeDateTime(TDateTime t) override;
+
+    std::string ExePath = "C:\\Program Files\\Pivola\\pivola.exe";
+    std::vector<std::string> Params;
+    OsVersion Os;
+    std::string WindowsDir = "C:\\Windows";
+    FontSpec Menu{"Segoe UI", 9};
+    FontSpec IconTitle{"Segoe UI", 9};
+    std::map<int, uint32_t> Colors;
+
+private:
+    std::thread::id mainThread_;
+};
+
+class SimClock final : public IClock {
+public:
+    TDateTime Now() override;
+    uint64_t TickCount() override { return ElapsedMs; }
+    TDateTime Start = 0;  // set by SimPlatform
+    uint64_t ElapsedMs = 0;
+};
+
+struct ShellCall {
+    NativeHandle Owner = 0;
+    std::string Verb, File, Params, Dir;
+    int ShowCmd = 0;
+};
+
+class SimShell final : public IShell {
+public:
+    intptr_t Execute(NativeHandle owner, const std::string& verb, const std::string& file, const std::string& params,
+                     const std::string& dir, int showCmd) override;
+    std::string PersonalFolder() override { return Personal; }
+
+    std::vector<ShellCall> Calls;
+    intptr_t ExecuteResult = 42;
+    std::string Personal = "C:\\Users\\Tester\\Documents";
+};
+
+class SimEventLoop final : public IEventLoop {
+public:
+    explicit SimEventLoop(SimClock& clock) : clock_(clock) {}
+    void Post(std::function<void()> call) override;
+    bool ProcessOne() override;
+    bool WaitForWork() override { return !queue_.empty(); }
+    void WakeUp() override {}
+    uint64_t SetTimer(uint32_t intervalMs, std::function<void()> tick) override;
+    void KillTimer(uint64_t id) override;
+
+    // Moves virtual time forward, firing due timers in time order and running the calls
+    // they post.
+    void Advance(uint64_t ms);
+    size_t Pending() const { return queue_.size(); }
+    size_t ActiveTimers() const { return timers_.size(); }
+
+private:
+    struct Timer {
+        uint32_t Interval;
+        uint64_t Due;
+        std::function<void()> Tick;
+    };
+    SimClock& clock_;
+    std::deque<std::function<void()>> queue_;
+    std::map<uint64_t, Timer> timers_;
+    uint64_t nextTimer_ = 1;
+};
+
+struct SimForm;
+struct SimTreeView;
+
+struct DialogScript {
+    std::string TextContains;  // empty matches any text
+    int Answer = ModalResult::None;
+};
+
+class SimUserInterface final : public IUserInterface {
+public:
+    explicit SimUserInterface(SimPlatform& owner) : owner_(owner) {}
+    ~SimUserInterface() override;
+    std::unique_ptr<IMessageWindow> CreateMessageWindow(MessageProc proc) override;
+    std::unique_ptr<IFormPeer> CreateFormPeer(IFormSink& sink, const FormParams& params) override;
+    std::unique_ptr<ITreeViewPeer> CreateTreeViewPeer(ITreeViewSink& sink, NativeHandle parent) override;
+    int ShowMessageDialog(const MessageDialogRequest& request) override;
+    bool GetCursorPos(TPoint& pos) override;
+    void SetForegroundWindow(NativeHandle window) override { Foreground.push_back(window); }
+    void PostNullMessage(NativeHandle window) override { NullMessages.push_back(window); }
+    bool DisableWindowsGhosting() override;
+    void SetApplicationTitle(const std::string& title) override { AppTitle = title; }
+    void RestoreApplication() override { ++Restores; }
+    void SetRightToLeft(bool rtl) override { RightToLeft = rtl; }
+
+    // Scripts the answer of the next message dialog whose text contains `textContains`.
+    void ExpectMessageDialog(std::string textContains, int answer);
+    size_t UnansweredScripts() const { return scripts_.size(); }
+    std::vector<MessageDialogRequest> Dialogs;  // every dialog shown, in order
+
+    // Windows alive now, in creation order.
+    std::vector<SimForm*> Forms() const;
+    SimForm* FindForm(const std::string& className) const;
+    void Register(SimForm* f);
+    void Unregister(SimForm* f);
+
+    bool CursorAvailable = true;
+    TPoint Cursor{400, 300};
+    std::vector<NativeHandle> Foreground;
+    std::vector<NativeHandle> NullMessages;
+    bool GhostingAvailable = true;
+    bool GhostingDisabled = false;
+    std::string AppTitle;
+    int Restores = 0;
+    bool RightToLeft = false;
+    NativeHandle NewHandle() { return nextHandle_++; }
+
+private:
+    SimPlatform& owner_;
+    std::deque<DialogScript> scripts_;
+    std::vector<SimForm*> forms_;
+    NativeHandle nextHandle_ = 0x1000;
+};
+
+// A simulated top-level window: the state its model last pushed.
+struct SimForm {
+    IFormSink* Sink = nullptr;
+    NativeHandle Handle = 0;
+    FormParams Params;
+    std::string Caption;
+    bool Visible = false;
+    WindowPlacement Placement;
+    bool CloseEnabled = true;
+    bool RightToLeft = false;
+    FontSpec Font;
+    int BroughtToFront = 0;
+    // Acts as the user would: the peer reports through the model's inbound path.
+    void UserClose() { Sink->PeerCloseRequested(); }
+    void UserSetPlacement(const WindowPlacement& p);
+};
+
+struct SimTreeNode {
+    uintptr_t Key = 0, Parent = 0;
+    TreeNodeState State;
+    bool Expanded = false;
+};
+
+// A simulated tree view: the nodes in display order per parent.
+struct SimTreeView {
+    ITreeViewSink* Sink = nullptr;
+    NativeHandle Handle = 0;
+    std::map<uintptr_t, SimTreeNode> Nodes;
+    std::map<uintptr_t, std::vector<uintptr_t>> Children;  // parent -> children in order
+    uintptr_t Selected = 0;
+    bool Visible = true;
+    TRect Bounds;
+    NativeHandle ImageList = 0;
+    void UserSelect(uintptr_t node) { Sink->PeerSelectionChanged(node); }
+    void UserExpand(uintptr_t node, bool expanded) { Sink->PeerExpandedChanged(node, expanded); }
+};
+
+class SimPlatform final : public Platform {
+public:
+    // A fresh sandbox below the system's temporary folder, removed again at destruction.
+    SimPlatform();
+    ~SimPlatform() override;
+    IFileSystem& Files() override { return files_; }
+    ISystemInfo& System() override { return system_; }
+    IClock& Clock() override { return clock_; }
+    IShell& Shell() override { return shell_; }
+    IEventLoop& Loop() override { return loop_; }
+    IUserInterface& UI() override { return ui_; }
+
+    SimFileSystem& SimFiles() { return files_; }
+    SimSystemInfo& SimSystem() { return system_; }
+    SimClock& SimTime() { return clock_; }
+    SimShell& SimShellCalls() { return shell_; }
+    SimEventLoop& SimLoop() { return loop_; }
+    SimUserInterface& SimUI() { return ui_; }
+    const std::filesystem::path& Root() const { return root_; }
+
+    void Advance(uint64_t ms) { loop_.Advance(ms); }
+    // Called for every breach of the script: an unscripted dialog, for instance. Tests
+    // turn it into a test failure.
+    std::function<void(const std::string&)> OnFailure;
+    void Fail(const std::string& what);
+
+private:
+    std::filesystem::path root_;
+    SimFileSystem files_;
+    SimSystemInfo system_;
+    SimClock clock_;
+    SimShell shell_;
+    SimEventLoop loop_;
+    SimUserInterface ui_;
+};
+
+}  // namespace pv::sim

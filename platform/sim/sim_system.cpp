@@ -1,0 +1,50 @@
+#include <cstdio>
+
+#include "platform/sim/sim_platform.h"
+#include "util/encoding.h"
+
+namespace pv::sim {
+
+SimSystemInfo::SimSystemInfo() : mainThread_(std::this_thread::get_id()) {
+    // Distinct values per use, so that a painter test can tell every colour apart.
+    Colors = {
+        {3, 0x00DBCDBF},   // inactive caption
+        {4, 0x00F0F0F0},   // menu
+        {5, 0x00FFFFFF},   // window
+        {7, 0x00000000},   // menu text
+        {8, 0x00000000},   // window text
+        {13, 0x00FF9933},  // highlight
+        {14, 0x00FFFFFE},  // highlight text
+        {15, 0x00F0F0F0},  // button face
+        {16, 0x00A0A0A0},  // button shadow
+        {19, 0x00544E43},  // inactive caption text
+        {20, 0x00FFFFFD},  // button highlight
+    };
+}
+
+uint32_t SimSystemInfo::SysColor(int index) {
+    auto it = Colors.find(index);
+    return it == Colors.end() ? 0x00808080 : it->second;
+}
+
+std::string SimSystemInfo::ToCodePage(std::string_view utf8, bool* lossless) { return Utf8ToCp1252(utf8, lossless); }
+std::string SimSystemInfo::FromCodePage(std::string_view bytes) { return Cp1252ToUtf8(bytes); }
+bool SimSystemInfo::IsMainThread() { return std::this_thread::get_id() == mainThread_; }
+
+std::string SimSystemInfo::FormatNativeDateTime(TDateTime t) {
+    DateTimeParts p = DecodeDateTime(t);
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%d/%d/%04d %d:%02d:%02d %s", p.Month, p.Day, p.Year,
+                  p.Hour % 12 == 0 ? 12 : p.Hour % 12, p.Minute, p.Second, p.Hour < 12 ? "AM" : "PM");
+    return buf;
+}
+
+TDateTime SimClock::Now() { return Start + static_cast<double>(ElapsedMs) / 86400000.0; }
+
+intptr_t SimShell::Execute(NativeHandle owner, const std::string& verb, const std::string& file,
+                           const std::string& params, const std::string& dir, int showCmd) {
+    Calls.push_back({owner, verb, file, params, dir, showCmd});
+    return ExecuteResult;
+}
+
+}  // namespace pv::sim

@@ -1,0 +1,49 @@
+#include "platform/win32/win32_common.h"
+
+#include "util/encoding.h"
+
+namespace pv::win32 {
+
+namespace {
+thread_local std::exception_ptr parked;
+}
+
+std::wstring Wide(std::string_view utf8) {
+    std::u16string u = Utf8ToUtf16(utf8);
+    return std::wstring(u.begin(), u.end());
+}
+
+std::string Narrow(const wchar_t* wide, int length) {
+    if (!wide) return {};
+    std::u16string u = length < 0 ? std::u16string(reinterpret_cast<const char16_t*>(wide))
+                                  : std::u16string(reinterpret_cast<const char16_t*>(wide), static_cast<size_t>(length));
+    return Utf16ToUtf8(u);
+}
+
+std::string Narrow(const std::wstring& wide) { return Narrow(wide.c_str(), static_cast<int>(wide.size())); }
+
+std::string LastErrorText(DWORD code) {
+    wchar_t* buf = nullptr;
+    DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                             nullptr, code, 0, reinterpret_cast<wchar_t*>(&buf), 0, nullptr);
+    std::string text = n ? Narrow(buf, static_cast<int>(n)) : "System error " + std::to_string(code);
+    if (buf) LocalFree(buf);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
+    return text;
+}
+
+void ParkException(std::exception_ptr e) {
+    // The first failure of a dispatch is the one the user should hear about.
+    if (!parked) parked = e;
+}
+
+void RaiseParkedException() {
+    if (!parked) return;
+    std::exception_ptr e = parked;
+    parked = nullptr;
+    std::rethrow_exception(e);
+}
+
+HINSTANCE ModuleInstance() { return GetModuleHandleW(nullptr); }
+
+}  // namespace pv::win32

@@ -1,0 +1,48 @@
+#pragma once
+// Shared pieces of the Win32 backend: text conversion at the API boundary and the relay
+// that carries an exception out of a window procedure. An exception must never unwind
+// through the system's frames, so each procedure catches it, parks it here, and the
+// message loop raises it again once the dispatch has returned.
+#include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+#include <commctrl.h>
+
+// The seam's own operation names; the system headers would otherwise rename them.
+#undef CopyFile
+#undef MoveFile
+#undef DeleteFile
+#undef GetProfileString
+#undef WriteProfileString
+#undef DrawText
+#undef LoadIcon
+#undef GetClassName
+
+#include <exception>
+#include <string>
+#include <string_view>
+
+namespace pv::win32 {
+
+std::wstring Wide(std::string_view utf8);
+std::string Narrow(const wchar_t* wide, int length = -1);
+std::string Narrow(const std::wstring& wide);
+std::string LastErrorText(DWORD code = GetLastError());
+
+void ParkException(std::exception_ptr e);
+// Raises a parked exception, if any.
+void RaiseParkedException();
+
+template <typename Fn>
+LRESULT GuardedCall(Fn&& fn, LRESULT onError = 0) {
+    try {
+        return fn();
+    } catch (...) {
+        ParkException(std::current_exception());
+        return onError;
+    }
+}
+
+HINSTANCE ModuleInstance();
+
+}  // namespace pv::win32

@@ -1,0 +1,96 @@
+#include "platform/win32/win32_common.h"
+#include "platform/win32/win32_loop.h"
+
+
+namespace pv::win32 {
+
+namespace {
+constexpr UINT kRunCall = WM_APP + 1;
+const wchar_t* kLoopClass = L"PivolaLoopWindow";
+
+LRESULT CALLBACK LoopProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    }
+    auto* loop = reinterpret_cast<Win32EventLoop*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (loop) {
+        switch (msg) {
+            case kRunCall: return GuardedCall([&] { loop->RunOneCall(); return LRESULT(0); });
+            case WM_TIMER: return GuardedCall([&] { loop->RunTimer(wp); return LRESULT(0); });
+        }
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+}  // namespace
+
+Win32EventLoop::Win32EventLoop() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = LoopProc;
+    wc.hInstance = ModuleInstance();
+    wc.lpszClassName = kLoopClass;
+    RegisterClassW(&wc);
+    window_ = CreateWindowExW(0, kLoopClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(), this);
+}
+
+Win32EventLoop::~Win32EventLoop() {
+    if (window_) DestroyWindow(static_cast<HWND>(window_));
+}
+
+void Win32EventLoop::Post(std::function<void()> call) {
+    {
+        std::lock_guard<std::mutex> g(lock_);
+        calls_.push_back(std::move(call));
+    }
+    PostMessageW(static_cast<HWND>(window_), kRunCall, 0, 0);
+}
+
+void Win32EventLoop::RunOneCall() {
+    std::function<void()> call;
+    {
+        std::lock_guard<std::mutex> g(lock_);
+        if (calls_.empty()) return;
+        call = std::move(calls_.front());
+        calls_.pop_front();
+    }
+    call();
+}
+
+bool Win32EventLoop::ProcessOne() {
+    MSG msg;
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (msg.message != WM_QUIT) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    RaiseParkedException();
+    return true;
+}
+
+bool Win32EventLoop::WaitForWork() {
+    WaitMessage();
+    return true;
+}
+
+void Win32EventLoop::WakeUp() { PostMessageW(static_cast<HWND>(window_), WM_NULL, 0, 0); }
+
+uint64_t Win32EventLoop::SetTimer(uint32_t intervalMs, std::function<void()> tick) {
+    uint64_t id = nextTimer_++;
+    timers_[id] = std::move(tick);
+    ::SetTimer(static_cast<HWND>(window_), static_cast<UINT_PTR>(id), intervalMs, nullptr);
+    return id;
+}
+
+void Win32EventLoop::KillTimer(uint64_t id) {
+    ::KillTimer(static_cast<HWND>(window_), static_cast<UINT_PTR>(id));
+    timers_.erase(id);
+}
+
+void Win32EventLoop::RunTimer(uint64_t id) {
+    auto it = timers_.find(id);
+    if (it == timers_.end()) return;
+    auto tick = it->second;  // the tick may kill its own timer
+    tick();
+}
+
+}  // namespace pv::win32

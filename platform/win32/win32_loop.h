@@ -1,0 +1,36 @@
+#pragma once
+#include <deque>
+#include <functional>
+#include <map>
+#include <mutex>
+
+#include "platform/platform.h"
+
+namespace pv::win32 {
+
+// The user-interface thread's message loop. Queued calls and timers are delivered
+// through one hidden message-only window.
+class Win32EventLoop final : public IEventLoop {
+public:
+    Win32EventLoop();
+    ~Win32EventLoop() override;
+    void Post(std::function<void()> call) override;
+    bool ProcessOne() override;
+    bool WaitForWork() override;
+    void WakeUp() override;
+    uint64_t SetTimer(uint32_t intervalMs, std::function<void()> tick) override;
+    void KillTimer(uint64_t id) override;
+
+    // For the window procedure of the hidden window.
+    void RunOneCall();
+    void RunTimer(uint64_t id);
+
+private:
+    void* window_ = nullptr;  // HWND
+    std::mutex lock_;
+    std::deque<std::function<void()>> calls_;
+    std::map<uint64_t, std::function<void()>> timers_;
+    uint64_t nextTimer_ = 1;
+};
+
+}  // namespace pv::win32

@@ -1,0 +1,151 @@
+#include "platform/win32/win32_common.h"
+#include "platform/win32/win32_system.h"
+
+
+#include <cmath>
+
+
+namespace pv::win32 {
+
+namespace {
+FontSpec FromLogFont(const LOGFONTW& lf, int dpi) {
+    FontSpec f;
+    f.Name = Narrow(lf.lfFaceName);
+    int h = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
+    f.Size = static_cast<int>(std::lround(h * 72.0 / (dpi > 0 ? dpi : 96)));
+    f.Bold = lf.lfWeight >= FW_BOLD;
+    f.Italic = lf.lfItalic != 0;
+    f.Underline = lf.lfUnderline != 0;
+    return f;
+}
+
+std::string FolderOf(UINT (*get)(LPWSTR, UINT)) {
+    wchar_t buf[MAX_PATH];
+    UINT n = get(buf, MAX_PATH);
+    return n ? Narrow(buf, static_cast<int>(n)) : std::string();
+}
+}  // namespace
+
+Win32SystemInfo::Win32SystemInfo() : mainThread_(GetCurrentThreadId()) {}
+
+std::string Win32SystemInfo::ExecutablePath() {
+    std::wstring buf(MAX_PATH, L'\0');
+    while (true) {
+        DWORD n = GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
+        if (n < buf.size()) {
+            buf.resize(n);
+            return Narrow(buf);
+        }
+        buf.resize(buf.size() * 2);
+    }
+}
+
+std::vector<std::string> Win32SystemInfo::CommandLineParams() {
+    std::vector<std::string> out;
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (!argv) return out;
+    for (int i = 1; i < argc; ++i) out.push_back(Narrow(argv[i]));
+    LocalFree(argv);
+    return out;
+}
+
+OsVersion Win32SystemInfo::Version() {
+    OSVERSIONINFOW v{};
+    v.dwOSVersionInfoSize = sizeof v;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    GetVersionExW(&v);
+#pragma GCC diagnostic pop
+    return OsVersion{v.dwPlatformId, v.dwMajorVersion, v.dwMinorVersion, v.dwBuildNumber, Narrow(v.szCSDVersion)};
+}
+
+std::string Win32SystemInfo::SystemFolder() { return FolderOf(GetSystemDirectoryW); }
+std::string Win32SystemInfo::WindowsFolder() { return FolderOf(GetWindowsDirectoryW); }
+uint32_t Win32SystemInfo::SysColor(int index) { return GetSysColor(index); }
+
+FontSpec Win32SystemInfo::MenuFont() {
+    NONCLIENTMETRICSW m{};
+    m.cbSize = sizeof m;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof m, &m, 0)) return FontSpec{};
+    return FromLogFont(m.lfMenuFont, ScreenPixelsPerInch());
+}
+
+FontSpec Win32SystemInfo::IconTitleFont() {
+    LOGFONTW lf{};
+    if (!SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof lf, &lf, 0)) return FontSpec{};
+    return FromLogFont(lf, ScreenPixelsPerInch());
+}
+
+int Win32SystemInfo::ScreenPixelsPerInch() {
+    HDC dc = GetDC(nullptr);
+    int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+    if (dc) ReleaseDC(nullptr, dc);
+    return dpi > 0 ? dpi : 96;
+}
+
+std::string Win32SystemInfo::ToCodePage(std::string_view utf8, bool* lossless) {
+    if (lossless) *lossless = true;
+    if (utf8.empty()) return {};
+    std::wstring w = Wide(utf8);
+    BOOL usedDefault = FALSE;
+    int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, w.data(), static_cast<int>(w.size()), nullptr, 0,
+                                nullptr, &usedDefault);
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, w.data(), static_cast<int>(w.size()), out.data(), n, nullptr,
+                        &usedDefault);
+    if (lossless && (usedDefault || FromCodePage(out) != Narrow(w))) *lossless = false;
+    return out;
+}
+
+std::string Win32SystemInfo::FromCodePage(std::string_view bytes) {
+    if (bytes.empty()) return {};
+    int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring w(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), w.data(), n);
+    return Narrow(w);
+}
+
+bool Win32SystemInfo::IsMainThread() { return GetCurrentThreadId() == mainThread_; }
+
+std::string Win32SystemInfo::FormatNativeDateTime(TDateTime t) {
+    DateTimeParts p = DecodeDateTime(t);
+    SYSTEMTIME st{};
+    st.wYear = static_cast<WORD>(p.Year);
+    st.wMonth = static_cast<WORD>(p.Month);
+    st.wDay = static_cast<WORD>(p.Day);
+    st.wHour = static_cast<WORD>(p.Hour);
+    st.wMinute = static_cast<WORD>(p.Minute);
+    st.wSecond = static_cast<WORD>(p.Second);
+    wchar_t date[128] = L"", time[128] = L"";
+    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, date, 128);
+    GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &st, nullptr, time, 128);
+    return Narrow(date) + " " + Narrow(time);
+}
+
+TDateTime Win32Clock::Now() {
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    return EncodeDateTime({st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds});
+}
+
+uint64_t Win32Clock::TickCount() { return GetTickCount64(); }
+
+intptr_t Win32Shell::Execute(NativeHandle owner, const std::string& verb, const std::string& file,
+                             const std::string& params, const std::string& dir, int showCmd) {
+    std::wstring v = Wide(verb), f = Wide(file), p = Wide(params), d = Wide(dir);
+    HINSTANCE r = ShellExecuteW(reinterpret_cast<HWND>(owner), v.empty() ? nullptr : v.c_str(), f.c_str(), p.c_str(),
+                                d.empty() ? nullptr : d.c_str(), showCmd);
+    return reinterpret_cast<intptr_t>(r);
+}
+
+std::string Win32Shell::PersonalFolder() {
+    LPITEMIDLIST pidl = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_PERSONAL, &pidl)) || !pidl) return {};
+    wchar_t buf[MAX_PATH] = L"";
+    BOOL ok = SHGetPathFromIDListW(pidl, buf);
+    CoTaskMemFree(pidl);
+    return ok ? Narrow(buf) : std::string();
+}
+
+}  // namespace pv::win32

@@ -1,0 +1,40 @@
+#pragma once
+#include "platform/platform.h"
+
+namespace pv::win32 {
+
+class Win32SystemInfo final : public ISystemInfo {
+public:
+    Win32SystemInfo();
+    std::string ExecutablePath() override;
+    std::vector<std::string> CommandLineParams() override;
+    OsVersion Version() override;
+    std::string SystemFolder() override;
+    std::string WindowsFolder() override;
+    uint32_t SysColor(int index) override;
+    FontSpec MenuFont() override;
+    FontSpec IconTitleFont() override;
+    int ScreenPixelsPerInch() override;
+    std::string ToCodePage(std::string_view utf8, bool* lossless) override;
+    std::string FromCodePage(std::string_view bytes) override;
+    bool IsMainThread() override;
+    std::string FormatNativeDateTime(TDateTime t) override;
+
+private:
+    unsigned long mainThread_;
+};
+
+class Win32Clock final : public IClock {
+public:
+    TDateTime Now() override;
+    uint64_t TickCount() override;
+};
+
+class Win32Shell final : public IShell {
+public:
+    intptr_t Execute(NativeHandle owner, const std::string& verb, const std::string& file, const std::string& params,
+                     const std::string& dir, int showCmd) override;
+    std::string PersonalFolder() override;
+};
+
+}  // namespace pv::win32

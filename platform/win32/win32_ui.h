@@ -1,0 +1,28 @@
+#pragma once
+#include <set>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace pv::win32 {
+
+class Win32UserInterface final : public IUserInterface {
+public:
+    Win32UserInterface();
+    std::unique_ptr<IMessageWindow> CreateMessageWindow(MessageProc proc) override;
+    std::unique_ptr<IFormPeer> CreateFormPeer(IFormSink& sink, const FormParams& params) override;
+    std::unique_ptr<ITreeViewPeer> CreateTreeViewPeer(ITreeViewSink& sink, NativeHandle parent) override;
+    int ShowMessageDialog(const MessageDialogRequest& request) override;
+    bool GetCursorPos(TPoint& pos) override;
+    void SetForegroundWindow(NativeHandle window) override;
+    void PostNullMessage(NativeHandle window) override;
+    bool DisableWindowsGhosting() override;
+    void SetApplicationTitle(const std::string& title) override { title_ = title; }
+    void RestoreApplication() override;
+    void SetRightToLeft(bool rtl) override;
+
+private:
+    std::string title_;
+};
+
+}  // namespace pv::win32
