@@ -8,7 +8,7 @@
 
 namespace pv {
 
-TApplication::TApplication(Platform& platform) : TComponent(this), platform_(platform) {}
+TApplication::TApplication(Platform& platform) : TComponent(RootTag{}, this), platform_(platform) {}
 
 TApplication::~TApplication() {
     // The owned windows go first, while the application is still whole.

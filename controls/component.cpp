@@ -11,7 +11,7 @@ TComponent::TComponent(TComponent* owner) : owner_(owner), app_(owner ? owner->a
     if (owner_) owner_->Insert(this);
 }
 
-TComponent::TComponent(TApplication* self) : app_(self) {}
+TComponent::TComponent(RootTag, TApplication* self) : app_(self) {}
 
 TComponent::~TComponent() {
     DestroyComponents();

@@ -60,7 +60,8 @@ protected:
     // Destruction starts: the object is still whole. Owned components are freed after it.
     virtual void BeforeDestruction() {}
     void DestroyComponents();
-    explicit TComponent(TApplication* self);  // the application is its own root
+    struct RootTag {};
+    TComponent(RootTag, TApplication* self);  // the application is its own root
 
 private:
     void Insert(TComponent* c) { components_.push_back(c); }

@@ -36,7 +36,8 @@ std::string DecodeCodePageText(Platform& platform, std::string_view bytes) {
 std::string EncodeCodePageText(Platform& platform, std::string_view text) {
     bool lossless = true;
     std::string bytes = platform.System().ToCodePage(text, &lossless);
-    if (lossless) return bytes;
+    // Code-page bytes that begin like a byte order mark would be read back as UTF-8.
+    if (lossless && !HasUtf8Bom(bytes)) return bytes;
     std::string utf8(kUtf8Bom);
     utf8.append(text);
     return utf8;
@@ -56,7 +57,7 @@ void AppendCodePageText(Platform& platform, const std::string& path, std::string
     }
     bool lossless = true;
     std::string bytes = platform.System().ToCodePage(text, &lossless);
-    if (lossless) {
+    if (lossless && !HasUtf8Bom(head + bytes.substr(0, 3))) {
         files.AppendAllBytes(path, bytes);
         return;
     }

@@ -13,6 +13,7 @@
 
 #include "platform/types.h"
 #include "platform/ui.h"
+#include "util/bitmap.h"
 #include "util/datetime.h"
 
 namespace pv {
@@ -94,6 +95,12 @@ public:
                              const std::string& params, const std::string& dir, int showCmd) = 0;
     // The user's personal documents folder; empty when the system cannot give it.
     virtual std::string PersonalFolder() = 0;
+    // The small icon the shell shows for a file, as 32-bit pixels with alpha; empty when
+    // the shell gives none (for instance for a file that does not exist).
+    virtual std::optional<TBitmap32> FileSmallIcon(const std::string& path) = 0;
+    // The small (16 x 16) picture of an icon file; raises EInvalidGraphic when the file
+    // cannot be decoded and EFOpenError when it cannot be read.
+    virtual TBitmap32 LoadIconFile(const std::string& path) = 0;
 };
 
 // The one message loop of the user-interface thread.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/graphics.h"
 #include "platform/types.h"
 
 namespace pv {
@@ -116,6 +117,32 @@ public:
     virtual void SetImageList(NativeHandle imageList) = 0;
 };
 
+// ---- popup menus -----------------------------------------------------------------------
+
+// A menu as shown: only the visible entries, in order. Ids are the model's; 0 is never
+// used, so a dismissed menu can answer 0.
+struct MenuEntryView {
+    uint32_t Id = 0;
+    std::string Caption;
+    bool Separator = false;
+    bool Enabled = true;
+    bool Checked = false;
+    bool RadioItem = false;
+    bool Default = false;
+    bool OwnerDraw = false;
+    bool HasImage = false;
+    TBitmap32 Image;  // drawn by the system beside a standard entry
+    std::vector<MenuEntryView> Children;
+};
+
+// The model's side of an owner-drawn menu while it is shown.
+class IMenuSink {
+public:
+    virtual ~IMenuSink() = default;
+    virtual void MeasureEntry(uint32_t id, ICanvas& canvas, int& width, int& height) = 0;
+    virtual void DrawEntry(uint32_t id, ICanvas& canvas, const TRect& rect, bool selected) = 0;
+};
+
 class IUserInterface {
 public:
     virtual ~IUserInterface() = default;
@@ -132,6 +159,15 @@ public:
     virtual void SetApplicationTitle(const std::string& title) = 0;
     virtual void RestoreApplication() = 0;
     virtual void SetRightToLeft(bool rtl) = 0;  // the reading direction of new windows
+
+    // Shows a popup menu at a screen point and returns the id chosen, 0 when dismissed.
+    // The call returns when the menu closes; owner-drawn entries are measured and drawn
+    // through the sink meanwhile.
+    virtual uint32_t TrackPopupMenu(const std::vector<MenuEntryView>& entries, TPoint at, NativeHandle owner,
+                                    IMenuSink& sink) = 0;
+    virtual std::unique_ptr<IImageListPeer> CreateImageListPeer(int width, int height) = 0;
+    // A canvas over a new picture of its own, filled with one colour.
+    virtual std::unique_ptr<IBitmapCanvas> CreateBitmapCanvas(int width, int height, TColor fill) = 0;
 };
 
 }  // namespace pv

@@ -124,6 +124,9 @@ std::string Utf8ToCp1252(std::string_view s, bool* lossless) {
         int found = -1;
         for (int k = 0; k < 32 && !broken; ++k)
             if (kCp1252High[k] && kCp1252High[k] == cp) found = k;
+        // The five unassigned positions read as the control characters of the same number,
+        // so they are written back as those bytes.
+        if (!broken && cp >= 0x80 && cp < 0xA0 && !kCp1252High[cp - 0x80]) found = static_cast<int>(cp - 0x80);
         if (found >= 0) {
             out += static_cast<char>(0x80 + found);
         } else {

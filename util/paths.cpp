@@ -69,7 +69,7 @@ std::string ExtractFileDrive(std::string_view path) {
         size_t server = path.find('\\', 2);
         if (server == std::string_view::npos || server == 2) return {};
         size_t share = path.find('\\', server + 1);
-        if (share == server + 1) return {};
+        if (share == server + 1 || server + 1 == path.size()) return {};
         return std::string(path.substr(0, share == std::string_view::npos ? path.size() : share));
     }
     return {};

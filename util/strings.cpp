@@ -56,7 +56,7 @@ char32_t NextFolded(std::string_view s, size_t& i) {
         }
     }
     ++i;
-    return FoldLower(c);
+    return c < 0x80 ? FoldLower(c) : c;
 }
 
 }  // namespace

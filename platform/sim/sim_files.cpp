@@ -6,6 +6,7 @@
 
 #include "util/encoding.h"
 #include "util/exception.h"
+#include "util/paths.h"
 #include "util/strings.h"
 
 namespace fs = std::filesystem;
@@ -113,6 +114,9 @@ std::string SimFileSystem::Absolute(const std::string& path) const {
         rest = p.substr(2);
         if (rest.empty() || rest[0] != '\\') rest = "\\" + rest;
     } else if (StartsWith(p, "\\")) {
+        // A rooted path means the root of the current drive, or of the current share.
+        std::string share = ExtractFileDrive(current_);
+        if (StartsWith(share, "\\\\")) return Absolute(share + p);
         prefix = current_.substr(0, 2);
         rest = p;
     } else {

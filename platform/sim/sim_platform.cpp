@@ -22,7 +22,9 @@ SimPlatform::SimPlatform()
     : root_(MakeSandbox()), files_(root_), loop_(clock_), ui_(*this) {
     // A fixed start, so that logs and dates are the same in every run.
     clock_.Start = EncodeDateTime({2026, 12, 10, 10, 0, 0, 0});
-    std::filesystem::create_directories(root_ / "C");
+    // A desktop as freshly installed: the system, the program and the user's documents.
+    for (const char* folder : {"C:\\Windows\\system32", "C:\\Program Files\\Pivola", "C:\\Users\\Tester\\Documents"})
+        files_.ForceDirectories(folder);
 }
 
 SimPlatform::~SimPlatform() {

@@ -111,13 +111,31 @@ struct ShellCall {
 
 class SimShell final : public IShell {
 public:
+    explicit SimShell(SimFileSystem& files) : files_(files) {}
     intptr_t Execute(NativeHandle owner, const std::string& verb, const std::string& file, const std::string& params,
                      const std::string& dir, int showCmd) override;
     std::string PersonalFolder() override { return Personal; }
+    std::optional<TBitmap32> FileSmallIcon(const std::string& path) override;
+    TBitmap32 LoadIconFile(const std::string& path) override;
 
     std::vector<ShellCall> Calls;
     intptr_t ExecuteResult = 42;
     std::string Personal = "C:\\Users\\Tester\\Documents";
+
+    // File icons: an existing file shows the icon set for its path, else the one set for
+    // its extension (lower case, without the dot), else DefaultIcon; a file that does not
+    // exist, or one listed in NoIcon, shows none.
+    void SetFileIcon(const std::string& path, const TBitmap32& icon);
+    void SetExtensionIcon(const std::string& extension, const TBitmap32& icon);
+    void SetNoIcon(const std::string& path, bool none = true);
+    TBitmap32 DefaultIcon;
+    std::vector<std::string> IconQueries;  // every path asked for, in order
+
+private:
+    SimFileSystem& files_;
+    std::map<std::string, TBitmap32> fileIcons_;       // lower-cased absolute path
+    std::map<std::string, TBitmap32> extensionIcons_;  // lower-cased extension
+    std::set<std::string> noIcon_;
 };
 
 class SimEventLoop final : public IEventLoop {
@@ -171,6 +189,22 @@ public:
     void SetApplicationTitle(const std::string& title) override { AppTitle = title; }
     void RestoreApplication() override { ++Restores; }
     void SetRightToLeft(bool rtl) override { RightToLeft = rtl; }
+    uint32_t TrackPopupMenu(const std::vector<MenuEntryView>& entries, TPoint at, NativeHandle owner,
+                            IMenuSink& sink) override;
+    std::unique_ptr<IImageListPeer> CreateImageListPeer(int width, int height) override;
+    std::unique_ptr<IBitmapCanvas> CreateBitmapCanvas(int width, int height, TColor fill) override;
+
+    // Menus: every menu shown, and the entry the user will choose in the next one, named
+    // by the captions from the top level down (accelerator marks ignored). Without a
+    // script the menu is dismissed.
+    struct ShownMenu {
+        std::vector<MenuEntryView> Entries;
+        TPoint At;
+        NativeHandle Owner = 0;
+        uint32_t Chosen = 0;
+    };
+    void ChooseMenuEntry(std::vector<std::string> captionPath);
+    std::vector<ShownMenu> Menus;
 
     // Scripts the answer of the next message dialog whose text contains `textContains`.
     void ExpectMessageDialog(std::string textContains, int answer);
@@ -197,6 +231,7 @@ public:
 private:
     SimPlatform& owner_;
     std::deque<DialogScript> scripts_;
+    std::deque<std::vector<std::string>> menuScripts_;
     std::vector<SimForm*> forms_;
     NativeHandle nextHandle_ = 0x1000;
 };
@@ -269,7 +304,7 @@ private:
     SimFileSystem files_;
     SimSystemInfo system_;
     SimClock clock_;
-    SimShell shell_;
+    SimShell shell_{files_};
     SimEventLoop loop_;
     SimUserInterface ui_;
 };

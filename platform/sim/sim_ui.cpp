@@ -16,7 +16,8 @@ public:
         // A message posted to a window destroyed before the loop reaches it is dropped.
         loop_.Post([proc = proc_, msg, wParam, lParam] {
             intptr_t result = 0;
-            if (*proc) (*proc)(msg, wParam, lParam, result);
+            // A copy runs, so that a handler which destroys its own window keeps its state.
+            if (MessageProc call = *proc) call(msg, wParam, lParam, result);
         });
     }
 

@@ -35,6 +35,8 @@ public:
     intptr_t Execute(NativeHandle owner, const std::string& verb, const std::string& file, const std::string& params,
                      const std::string& dir, int showCmd) override;
     std::string PersonalFolder() override;
+    std::optional<TBitmap32> FileSmallIcon(const std::string& path) override;
+    TBitmap32 LoadIconFile(const std::string& path) override;
 };
 
 }  // namespace pv::win32

@@ -33,8 +33,11 @@ public:
         if (self && self->proc_ && msg != WM_NCCREATE && msg != WM_NCDESTROY) {
             intptr_t result = 0;
             bool handled = false;
+            // A handler may destroy its own window (the deferred start can end the frame),
+            // so it runs from a copy.
+            MessageProc proc = self->proc_;
             LRESULT r = GuardedCall([&] {
-                handled = self->proc_(msg, wp, lp, result);
+                handled = proc(msg, wp, lp, result);
                 return static_cast<LRESULT>(result);
             });
             if (handled) return r;

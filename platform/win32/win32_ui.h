@@ -20,6 +20,10 @@ public:
     void SetApplicationTitle(const std::string& title) override { title_ = title; }
     void RestoreApplication() override;
     void SetRightToLeft(bool rtl) override;
+    uint32_t TrackPopupMenu(const std::vector<MenuEntryView>& entries, TPoint at, NativeHandle owner,
+                            IMenuSink& sink) override;
+    std::unique_ptr<IImageListPeer> CreateImageListPeer(int width, int height) override;
+    std::unique_ptr<IBitmapCanvas> CreateBitmapCanvas(int width, int height, TColor fill) override;
 
 private:
     std::string title_;

@@ -1,0 +1,36 @@
+# Pivola: build on Linux, run and test under Wine.
+#   make run    builds pivola.exe and starts it under Wine (in a Wine desktop with a
+#               notification area)
+#   make test   builds both presets and runs every test: native, Windows under Wine,
+#               end to end in Xvfb
+SHELL := /bin/bash
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+DEPS := cmake make g++ libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64-posix wine64 xvfb xdotool \
+        imagemagick x11-utils procps
+
+.PHONY: all deps native win64 run test bench clean
+
+all: native win64
+
+deps:
+	@tools/install-deps.sh $(DEPS)
+
+native: deps
+	@cmake --preset native >/dev/null
+	@cmake --build build/native -j$(JOBS)
+
+win64: deps
+	@cmake --preset win64 >/dev/null
+	@cmake --build build/win64 -j$(JOBS)
+
+run: win64
+	@tools/run-wine.sh
+
+test: native win64
+	@tests/run_all.sh
+
+bench: native win64
+	@tools/run-benchmarks.sh
+
+clean:
+	rm -rf build

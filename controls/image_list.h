@@ -1,0 +1,58 @@
+#pragma once
+// An image list: pictures of one size, addressed by index. The model holds 32-bit
+// pictures with alpha; a native list, made when a control first needs its handle,
+// mirrors every change.
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "controls/component.h"
+#include "platform/graphics.h"
+
+namespace pv {
+
+class TCanvas;
+
+class TImageList final : public TComponent {
+public:
+    explicit TImageList(TComponent* owner);
+    ~TImageList() override;
+    PV_COMPONENT_CLASS(TImageList)
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // Changes the picture size; only while the list is empty (raises EInvalidOperation).
+    void SetSize(int width, int height);
+    int AllocBy = 4;  // growth step of the native list
+
+    int Count() const { return static_cast<int>(images_.size()); }
+    // A picture of another size is scaled to the list's size.
+    int Add(const TBitmap32& image);
+    void Insert(int index, const TBitmap32& image);
+    // An icon is a picture that may be missing: an empty one is rejected and the list
+    // does not grow. Returns whether it was added.
+    bool AddIcon(const std::optional<TBitmap32>& icon);
+    bool InsertIcon(int index, const std::optional<TBitmap32>& icon);
+    void Delete(int index);
+    void Clear();
+    // Raises EListError for an index outside the list.
+    const TBitmap32& Image(int index) const;
+
+    // Draws a picture blended over what is there; greyed when not enabled. An index
+    // outside the list draws nothing.
+    void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true) const;
+    void DrawOnto(TBitmap32& target, int x, int y, int index) const;
+
+    // The native list, created and filled on first use.
+    NativeHandle Handle();
+    bool HandleAllocated() const { return peer_ != nullptr; }
+
+private:
+    TBitmap32 Fit(const TBitmap32& image) const;
+    void CheckIndex(int index, bool forInsert) const;
+    int width_ = 16, height_ = 16;
+    std::vector<TBitmap32> images_;
+    std::unique_ptr<IImageListPeer> peer_;
+};
+
+}  // namespace pv
