@@ -1,8 +1,19 @@
 #include "app/front_form.h"
 
+#include "app/item_pictures.h"
+#include "app/menu_painter.h"
 #include "controls/application.h"
+#include "controls/hot_key.h"
+#include "controls/image_list.h"
+#include "controls/menus.h"
+#include "controls/panel.h"
+#include "controls/timer.h"
+#include "controls/tray_icon.h"
 #include "controls/tree_view.h"
 #include "frame/generic_frame.h"
+#include "platform/platform.h"
+#include "util/paths.h"
+#include "util/strings.h"
 
 namespace pv {
 
@@ -23,6 +34,44 @@ void TFormFront::LoadLayout() {
     tvUndo->SetName("tvUndo");
     tvUndo->SetVisible(false);
     tvUndo->SetParent(this);
+
+    // The image lists as designed: the fixed pictures and the three markers.
+    auto makeList = [this](const char* name) {
+        TImageList* list = TComponent::Create<TImageList>(this);
+        list->SetName(name);
+        return list;
+    };
+    ilPublicPM = makeList("ilPublicPM");
+    for (int i = 0; i < kFixedPictureCount; ++i) ilPublicPM->Add(FixedPicture(i));
+    ilPublicTV = makeList("ilPublicTV");
+    ilPublicTV->SetSize(16, tvItems->TreeHeight);
+    ilBreaksPM = makeList("ilBreaksPM");
+    for (int i = 0; i < kMarkerPictureCount; ++i) ilBreaksPM->Add(MarkerPicture(i));
+    ilBreaksTV = makeList("ilBreaksTV");
+    ilLingua = makeList("ilLingua");
+    BuildProgramMenu();
+
+    PanelSide = TComponent::Create<TPanel>(this);
+    PanelSide->SetName("PanelSide");
+    PanelSide->SetParent(this);
+    PanelSide->Align = TAlign::Right;
+    PanelSide->SetBounds(440, 0, 280, 520);
+
+    CoolTrayIcon = TComponent::Create<TCoolTrayIcon>(this);
+    CoolTrayIcon->SetName("CoolTrayIcon");
+    // The tooltip is the application's title as it stands now: the executable's name,
+    // first letter as it is, the rest in lower case.
+    std::string title = ExtractFileBase(GetPlatform().System().ExecutablePath());
+    if (!title.empty()) title = title.substr(0, 1) + LowerCase(title.substr(1));
+    CoolTrayIcon->SetHint(title);
+    TimerDelayed = TComponent::Create<TTimer>(this);
+    TimerDelayed->SetName("TimerDelayed");
+    TimerDelayed->SetEnabled(false);
+    TimerDelayed->SetInterval(10000);
+    TimerDelayed->SetOnTimer([this](TComponent* s) { TimerDelayedTimer(s); });
+    JvApplicationHotKey = TComponent::Create<TJvApplicationHotKey>(this);
+    JvApplicationHotKey->SetName("JvApplicationHotKey");
+    JvApplicationHotKey->OnHotKey = [this](TComponent* s) { JvApplicationHotKeyHotKey(s); };
     OnCreate = [this](TComponent* s) { FormCreate(s); };
     OnDestroy = [this](TComponent* s) { FormDestroy(s); };
 }
@@ -34,9 +83,18 @@ void TFormFront::RefreshForm() {
     UpdateCaption();
 }
 
-void TFormFront::FormCreate(TComponent*) { ReloadItems(); }
+void TFormFront::FormCreate(TComponent*) {
+    PrepareImageLists();
+    tvItems->SetImagesHandle(ilPublicTV->Handle());
+    Painter = std::make_unique<TvdMenusPainter>(GetPlatform());
+    Painter->BarTag = MenuTag::BarCaption;
+    Painter->BarTag2 = MenuTag::BarCaption2;
+    Painter->SeparatorTag = MenuTag::Separator;
+    ReloadItems();
+}
 
 void TFormFront::FormDestroy(TComponent*) {
+    Painter.reset();
     // A minimised window would store its minimised rectangle; it goes back to normal
     // first so that the normal placement is kept.
     if (GetWindowState() == WindowState::Minimized) SetWindowState(WindowState::Normal);

@@ -1,17 +1,35 @@
 #pragma once
 // The main window: the user's item tree with its attribute tables, the tray menu built
 // from it, and the manager face that edits it. Its sources are split by concern:
-// front_form.cpp (life cycle), front_items.cpp (the item model).
+// front_form.cpp (life cycle and layout), front_items.cpp (the item model),
+// front_icons.cpp (the image lists), front_store.cpp (the store files),
+// front_menu.cpp (the tray menu), front_launch.cpp (starting items).
+#include <memory>
+#include <optional>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "frame/form_base.h"
+#include "platform/graphics.h"
+#include "util/bitmap.h"
 
 namespace pv {
 
+class TCanvas;
+class TImageList;
+class TMenuItem;
+class TPopupMenu;
 class TTreeView;
 class TTreeNode;
+class TvdMenusPainter;
+class TvdStringBuilder;
+class TCoolTrayIcon;
+class TJvApplicationHotKey;
+class TTimer;
+class TPanel;
+class TProgramOptions;
 
 // Image indexes the item model relies on.
 namespace ItemImage {
@@ -30,6 +48,19 @@ enum class TItemKind { Folder, NormalSeparator, SpecialSeparator, ExecutableLink
 
 inline constexpr const char* kNormalSeparatorText = "---------------";
 
+// Tags of the tray menu's entries.
+namespace MenuTag {
+inline constexpr intptr_t Separator = -200;
+inline constexpr intptr_t Heading = -100;
+inline constexpr intptr_t Placeholder = -400;
+inline constexpr intptr_t BarCaption = -9999;
+inline constexpr intptr_t BarCaption2 = -8888;
+inline constexpr intptr_t ProgramFolder = 10;
+}  // namespace MenuTag
+
+// Window modes of a link, as the show command they start with.
+enum class TWindowMode { Default = 0, Maximized = 1, Minimized = 2, Hidden = 3 };
+
 class TFormFront final : public TvdFormFrontBase {
 public:
     explicit TFormFront(TComponent* owner);
@@ -39,6 +70,38 @@ public:
     // ---- components ----
     TTreeView* tvItems = nullptr;
     TTreeView* tvUndo = nullptr;
+    TImageList* ilPublicPM = nullptr;
+    TImageList* ilPublicTV = nullptr;
+    TImageList* ilBreaksPM = nullptr;
+    TImageList* ilBreaksTV = nullptr;
+    TImageList* ilLingua = nullptr;
+    TPopupMenu* pmBasic = nullptr;
+    TPopupMenu* pmItems = nullptr;
+    // The program menu's entries.
+    TMenuItem* miSysMenuProgram = nullptr;
+    TMenuItem* miPivolaKitFolder = nullptr;
+    TMenuItem* miPivolaKitBar = nullptr;
+    TMenuItem* Hidden1 = nullptr;
+    TMenuItem* miSysMenuSystem = nullptr;
+    TMenuItem* miHelpFile = nullptr;
+    TMenuItem* miCheckUpdates = nullptr;
+    TMenuItem* miAbout = nullptr;
+    TMenuItem* N3 = nullptr;
+    TMenuItem* miVisitWebsite = nullptr;
+    TMenuItem* miVisitWebsiteForums = nullptr;
+    TMenuItem* MiTools = nullptr;
+    std::vector<TMenuItem*> ToolsProducts;
+    TMenuItem* miN1 = nullptr;
+    TMenuItem* M_MI_Lingua = nullptr;
+    TMenuItem* miPreferences = nullptr;
+    TMenuItem* miManageItems = nullptr;
+    TMenuItem* N1 = nullptr;
+    TMenuItem* miCloseApp = nullptr;
+    std::unique_ptr<TvdMenusPainter> Painter;
+    TPanel* PanelSide = nullptr;
+    TCoolTrayIcon* CoolTrayIcon = nullptr;
+    TTimer* TimerDelayed = nullptr;
+    TJvApplicationHotKey* JvApplicationHotKey = nullptr;
 
     // ---- the item model ----
     int NextItemId = 0;
@@ -88,9 +151,77 @@ public:
                        const std::string& params);
     // Empties the tables and both trees and adds the root top marker.
     void ResetModel();
-    // Rebuilds the model from disk.
+    // Rebuilds the model, the icons and the tray menu from disk.
     void ReloadItems();
     TTreeNode* RootTopMarker() const;
+
+    // ---- the store files ----
+    void CollectExtensions(const std::string& levelDir);
+    void LoadItemsFrom(const std::string& levelDir, TMenuItem* parentMenu, TTreeNode* parentNode);
+    void SaveItems();
+    void SaveNodesFrom(TTreeNode* topMarker, const std::string& levelDir);
+
+    // ---- the image lists ----
+    int ExtMarker = 23;
+    int LoadedMarker = 24;
+    int AddedMarker = 25;
+    int LoadedIconCount = 0;
+    int AddedIconCount = 0;
+    int UndoAddedIconCount = 0;  // the undo copy's added-icon count
+    TColor TreeColor = 0x00FFFFFF;
+    TColor MenuColor() const;
+    void PrepareImageLists();
+    void ResetImageLists();
+    void ExtractFromUnknown();
+    int ExtractFromExec(const std::string& iconFile, const std::string& targetPath);
+    void ExtractFileIcon(const std::string& path, int index, bool menuListOnly);
+    TBitmap32 ComposeTreeImage(const TBitmap32& source) const;
+
+    // ---- the tray menu ----
+    // Creates the entry of one item under `parentMenu`, at its insertion position.
+    TMenuItem* AddMenuEntry(TItemKind kind, TMenuItem* parentMenu, int imageIndex, const std::string& caption, int id);
+    void CopyMenuTree(TMenuItem* source, TMenuItem* dest);
+    void CopyMenuItem(TMenuItem* source, TMenuItem* dest);
+    void UpdateMenuDrawHandlers();
+    void NorItemsRTDrawItem(TMenuItem* entry, TCanvas& canvas, const TRect& rect, bool selected);
+    void SpeItemsRTDrawItem(TMenuItem* entry, TCanvas& canvas, const TRect& rect, bool selected);
+    void NorItemsRTMeasureItem(TMenuItem* entry, TCanvas& canvas, int& width, int& height);
+    // Shows a menu at the mouse cursor; returns when it closes.
+    void PopupAtCursor(TPopupMenu* menu, TForm* mainWindow, TComponent* trayIcon);
+    // Whether the menu draws normal entries itself (a menu font of the user's own).
+    bool OverrideStandardFont() const;
+
+    // ---- starting items ----
+    void NorItemsRTClickItem(TComponent* sender);
+    void LaunchItem(int id);
+    bool LaunchFile(const std::string& file, const std::string& params, const std::string& workDir, bool runAs,
+                    TWindowMode mode);
+    static TWindowMode WindowModeOf(const std::string& token);
+    static int ShowCommandOf(TWindowMode mode);
+
+    // ---- tray icon and hot key ----
+    void FormDeferredStart() override;
+    void TimerDelayedTimer(TComponent* sender);
+    void CoolTrayIconClick(TComponent* sender);
+    void CoolTrayIconDblClick(TComponent* sender);
+    void JvApplicationHotKeyHotKey(TComponent* sender);
+    // The running program's half of applying the options: hot key and menu font.
+    void ApplyProgramOptions(const TProgramOptions& options);
+
+    // ---- window settings ----
+    void SaveSettings(const std::string& optionsFile) override;
+    void LoadSettings(const std::string& optionsFile) override;
+
+    // ---- program menu actions ----
+    void miHelpFileClick(TComponent* sender);
+    void miVisitWebsiteClick(TComponent* sender);
+    void miVisitWebsiteForumsClick(TComponent* sender);
+    void miToolsProductClick(TComponent* sender);
+    void miCloseAppClick(TComponent* sender);
+    void miPreferencesClick(TComponent* sender);
+    void miAboutClick(TComponent* sender);
+    void miCheckUpdatesClick(TComponent* sender);
+    void miManageItemsClick(TComponent* sender);
 
 protected:
     void LoadLayout() override;
@@ -98,6 +229,16 @@ protected:
     void RefreshForm() override;
 
 private:
+    void BuildProgramMenu();
+    void SaveNode(TTreeNode* node, const std::string& levelDir, TvdStringBuilder& text);
+    void LoadLevel(const std::string& levelDir, TMenuItem* parentMenu, TTreeNode* parentNode);
+    void CollectLevel(const std::string& levelDir);
+    int ImageOfExtension(const std::string& extension) const;
+    void LogMessage(const std::string& id, const std::string& message);
+    TBitmap32 OverBackground(const std::optional<TBitmap32>& icon, TColor background, int width, int height) const;
+    // Folder directories being read, by identity, so that a link back to an ancestor ends
+    // the descent instead of repeating it without end.
+    std::set<std::string> openLevels_;
     void FormCreate(TComponent* sender);
     void FormDestroy(TComponent* sender);
     void tvItemsExpanded(TComponent* sender, TTreeNode* node);

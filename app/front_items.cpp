@@ -159,12 +159,4 @@ void TFormFront::ResetModel() {
     AddTopMarker(nullptr);
 }
 
-void TFormFront::ReloadItems() {
-    auto onChange = std::move(tvItems->OnChange);
-    tvItems->OnChange = nullptr;
-    ResetModel();
-    tvUndo->Items().Assign(tvItems->Items());
-    tvItems->OnChange = std::move(onChange);
-}
-
 }  // namespace pv

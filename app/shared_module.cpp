@@ -3,6 +3,10 @@
 #include "app/front_form.h"
 #include "app/program_options.h"
 #include "controls/application.h"
+#include "frame/option_values.h"
+#include "frame/product_info.h"
+#include "platform/platform.h"
+#include "util/ini_document.h"
 
 namespace pv {
 
@@ -16,8 +20,43 @@ std::vector<TForm**> TModuleShared::GetExtraFrameForms() {
     return forms;
 }
 
-void TModuleShared::WriteOptions(IniDocument& doc) { TvdDataModuleGenericStruct::WriteOptions(doc); }
-void TModuleShared::ReadOptions(const IniDocument& doc) { TvdDataModuleGenericStruct::ReadOptions(doc); }
+namespace {
+const char* const kVisuals = "ProgramOptions.Visuals";
+const char* const kMisc = "ProgramOptions.Miscellaneous";
+const char* const kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+const char* const kRunValue = "Vendrik-Pivola";
+}  // namespace
+
+void TModuleShared::WriteOptions(IniDocument& doc) {
+    TvdDataModuleGenericStruct::WriteOptions(doc);
+    const TProgramOptions& o = *ProgramOptions();
+    WriteOptionBool(doc, kVisuals, "OverrideStandardFont", o.OverrideStandardFont);
+    doc.WriteString(kVisuals, "OverrideStandardFontName", o.OverrideStandardFontName);
+    WriteOptionInt(doc, kVisuals, "OverrideStandardFontSize", o.OverrideStandardFontSize);
+    WriteOptionBool(doc, kVisuals, "OverrideStandardFontBold", o.OverrideStandardFontBold);
+    WriteOptionBool(doc, kMisc, "AlwaysShowInTray", o.AlwaysShowInTray);
+    WriteOptionBool(doc, kMisc, "AlwaysShowInTask", o.AlwaysShowInTask);
+    doc.WriteString(kMisc, "ProgramPopupShortCut", o.ProgramPopupShortCut);
+    // Starting with Windows follows the tray option; it points at the program folder's
+    // pivola.exe whatever the running file is called.
+    IRegistry& registry = GetPlatform().Registry();
+    if (o.AlwaysShowInTray)
+        registry.WriteString(RegistryRoot::CurrentUser, kRunKey, kRunValue, AppPath + product::kExecutableName);
+    else
+        registry.DeleteValue(RegistryRoot::CurrentUser, kRunKey, kRunValue);
+}
+
+void TModuleShared::ReadOptions(const IniDocument& doc) {
+    TvdDataModuleGenericStruct::ReadOptions(doc);
+    TProgramOptions& o = *ProgramOptions();
+    ReadOptionBool(doc, kVisuals, "OverrideStandardFont", o.OverrideStandardFont);
+    ReadOptionText(doc, kVisuals, "OverrideStandardFontName", o.OverrideStandardFontName);
+    ReadOptionInt(doc, kVisuals, "OverrideStandardFontSize", o.OverrideStandardFontSize);
+    ReadOptionBool(doc, kVisuals, "OverrideStandardFontBold", o.OverrideStandardFontBold);
+    ReadOptionBool(doc, kMisc, "AlwaysShowInTray", o.AlwaysShowInTray);
+    ReadOptionBool(doc, kMisc, "AlwaysShowInTask", o.AlwaysShowInTask);
+    ReadOptionText(doc, kMisc, "ProgramPopupShortCut", o.ProgramPopupShortCut);
+}
 void TModuleShared::RegisterFrameTexts() { TvdDataModuleGenericStruct::RegisterFrameTexts(); }
 void TModuleShared::SetUpFrame() { TvdDataModuleGenericStruct::SetUpFrame(); }
 void TModuleShared::StartFrame() { TvdDataModuleGenericStruct::StartFrame(); }

@@ -91,9 +91,6 @@ std::vector<TForm**> TvdDataModuleGenericStruct::GetFrameForms() {
 
 std::vector<TForm**> TvdDataModuleGenericStruct::GetExtraFrameForms() { return {}; }
 
-void TvdDataModuleGenericStruct::WriteOptions(IniDocument&) {}
-void TvdDataModuleGenericStruct::ReadOptions(const IniDocument&) {}
-
 void TvdDataModuleGenericStruct::ParseCommandLine() {
     for (const auto& raw : GetPlatform().System().CommandLineParams()) {
         std::string p = Trim(raw);

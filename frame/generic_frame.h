@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "controls/component.h"
+#include "frame/path_macros.h"
 #include "platform/ui.h"
 
 namespace pv {
@@ -34,8 +35,6 @@ struct TExtraInfo {
     std::string Text;
     std::vector<std::string> Lines;
 };
-
-using PathMacroList = std::vector<std::pair<std::string, std::string>>;
 
 // The deferred start is posted to the frame's message window as this message.
 inline constexpr uint32_t kDeferredStartMessage = 1025;

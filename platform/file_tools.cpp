@@ -3,6 +3,7 @@
 #include <set>
 
 #include "util/encoding.h"
+#include "util/exception.h"
 #include "util/paths.h"
 
 namespace pv {
@@ -69,6 +70,15 @@ void AppendCodePageText(Platform& platform, const std::string& path, std::string
 
 void WriteCodePageText(Platform& platform, const std::string& path, std::string_view text) {
     platform.Files().WriteAllBytes(path, EncodeCodePageText(platform, text));
+}
+
+void ReplaceCodePageText(Platform& platform, const std::string& path, std::string_view text) {
+    std::string fresh = path + ".new";
+    WriteCodePageText(platform, fresh, text);
+    if (!platform.Files().MoveFile(fresh, path, true)) {
+        platform.Files().DeleteFile(fresh);
+        throw EFCreateError("Cannot create file \"" + path + "\".");
+    }
 }
 
 }  // namespace pv

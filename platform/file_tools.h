@@ -24,6 +24,10 @@ std::string ReadCodePageText(Platform& platform, const std::string& path);
 // Writes UTF-8 text in the code page; when the code page cannot hold it, as UTF-8 with a
 // byte order mark, so that nothing is destroyed.
 void WriteCodePageText(Platform& platform, const std::string& path, std::string_view text);
+// The same, but the file is replaced in one step: the text goes to a file beside it
+// first, so that a write that breaks off leaves the old file or the new one, never half
+// of one. Raises EFCreateError when the file cannot be written.
+void ReplaceCodePageText(Platform& platform, const std::string& path, std::string_view text);
 // The bytes WriteCodePageText would write.
 std::string EncodeCodePageText(Platform& platform, std::string_view text);
 std::string DecodeCodePageText(Platform& platform, std::string_view bytes);

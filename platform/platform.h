@@ -120,6 +120,22 @@ public:
     virtual void KillTimer(uint64_t id) = 0;
 };
 
+enum class RegistryRoot { CurrentUser, LocalMachine };
+
+// The system registry: strings only, which is all the program keeps there.
+class IRegistry {
+public:
+    virtual ~IRegistry() = default;
+    // Read-only access; empty when the key or the value is missing or unreadable.
+    virtual std::optional<std::string> ReadString(RegistryRoot root, const std::string& key,
+                                                  const std::string& value) = 0;
+    // Creates the key when missing; raises ERegistryException when it cannot.
+    virtual void WriteString(RegistryRoot root, const std::string& key, const std::string& value,
+                             const std::string& data) = 0;
+    // False when the value or the key is missing or cannot be changed.
+    virtual bool DeleteValue(RegistryRoot root, const std::string& key, const std::string& value) = 0;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -129,6 +145,7 @@ public:
     virtual IShell& Shell() = 0;
     virtual IEventLoop& Loop() = 0;
     virtual IUserInterface& UI() = 0;
+    virtual IRegistry& Registry() = 0;
 };
 
 }  // namespace pv

@@ -132,6 +132,8 @@ struct MenuEntryView {
     bool OwnerDraw = false;
     bool HasImage = false;
     TBitmap32 Image;  // drawn by the system beside a standard entry
+    // A submenu, also when none of its entries is visible (an empty folder).
+    bool SubMenu = false;
     std::vector<MenuEntryView> Children;
 };
 
@@ -141,6 +143,48 @@ public:
     virtual ~IMenuSink() = default;
     virtual void MeasureEntry(uint32_t id, ICanvas& canvas, int& width, int& height) = 0;
     virtual void DrawEntry(uint32_t id, ICanvas& canvas, const TRect& rect, bool selected) = 0;
+};
+
+// ---- notification area and hot keys ----------------------------------------------------
+
+class ITrayIconSink {
+public:
+    virtual ~ITrayIconSink() = default;
+    virtual void PeerClick() = 0;        // a left-button release after a press on the icon
+    virtual void PeerDoubleClick() = 0;
+    virtual void PeerRightClick() = 0;   // a right-button release on the icon
+};
+
+// The program's icon in the notification area. The peer itself puts the icon back when
+// the shell's taskbar is re-created, and takes it away when the session ends.
+class ITrayIconPeer {
+public:
+    virtual ~ITrayIconPeer() = default;
+    // The application's own icon with a tooltip; false when the shell refuses.
+    virtual bool Add(const std::string& tip) = 0;
+    virtual bool Remove() = 0;
+    virtual bool SetTip(const std::string& tip) = 0;
+    virtual NativeHandle Handle() = 0;  // the window that receives the icon's messages
+};
+
+class IHotKeySink {
+public:
+    virtual ~IHotKeySink() = default;
+    virtual void PeerHotKey() = 0;
+};
+
+// Modifier bits of a global hot key, numbered as the system numbers them.
+namespace HotKeyModifier {
+inline constexpr uint32_t Alt = 1, Control = 2, Shift = 4;
+}
+
+// One process-wide hot key.
+class IHotKeyPeer {
+public:
+    virtual ~IHotKeyPeer() = default;
+    // False when the key cannot be registered, for example because another program has it.
+    virtual bool Register(uint32_t virtualKey, uint32_t modifiers) = 0;
+    virtual void Unregister() = 0;
 };
 
 class IUserInterface {
@@ -168,6 +212,8 @@ public:
     virtual std::unique_ptr<IImageListPeer> CreateImageListPeer(int width, int height) = 0;
     // A canvas over a new picture of its own, filled with one colour.
     virtual std::unique_ptr<IBitmapCanvas> CreateBitmapCanvas(int width, int height, TColor fill) = 0;
+    virtual std::unique_ptr<ITrayIconPeer> CreateTrayIconPeer(ITrayIconSink& sink) = 0;
+    virtual std::unique_ptr<IHotKeyPeer> CreateHotKeyPeer(IHotKeySink& sink) = 0;
 };
 
 }  // namespace pv

@@ -128,7 +128,7 @@ public:
     void SetFileIcon(const std::string& path, const TBitmap32& icon);
     void SetExtensionIcon(const std::string& extension, const TBitmap32& icon);
     void SetNoIcon(const std::string& path, bool none = true);
-    TBitmap32 DefaultIcon;
+    TBitmap32 DefaultIcon = TBitmap32::Create(16, 16, 0xFFC0C0C0);  // a plain light-grey square
     std::vector<std::string> IconQueries;  // every path asked for, in order
 
 private:
@@ -166,8 +166,28 @@ private:
     uint64_t nextTimer_ = 1;
 };
 
+// An in-memory registry. Keys compare without regard to case, as the system's do.
+class SimRegistry final : public IRegistry {
+public:
+    std::optional<std::string> ReadString(RegistryRoot root, const std::string& key, const std::string& value) override;
+    void WriteString(RegistryRoot root, const std::string& key, const std::string& value,
+                     const std::string& data) override;
+    bool DeleteValue(RegistryRoot root, const std::string& key, const std::string& value) override;
+    // Writes below this key fail, as under a key the user may not change.
+    void SetReadOnly(RegistryRoot root, const std::string& key, bool readOnly = true);
+    bool HasValue(RegistryRoot root, const std::string& key, const std::string& value) const;
+
+private:
+    static std::string KeyOf(RegistryRoot root, const std::string& key);
+    std::map<std::string, std::map<std::string, std::string>> keys_;  // lower-cased key -> lower-cased value -> data
+    std::set<std::string> readOnly_;
+};
+
+struct SimTrayIcon;
+struct SimHotKey;
 struct SimForm;
 struct SimTreeView;
+struct SimImageList;
 
 struct DialogScript {
     std::string TextContains;  // empty matches any text
@@ -193,6 +213,21 @@ public:
                             IMenuSink& sink) override;
     std::unique_ptr<IImageListPeer> CreateImageListPeer(int width, int height) override;
     std::unique_ptr<IBitmapCanvas> CreateBitmapCanvas(int width, int height, TColor fill) override;
+    std::unique_ptr<ITrayIconPeer> CreateTrayIconPeer(ITrayIconSink& sink) override;
+    std::unique_ptr<IHotKeyPeer> CreateHotKeyPeer(IHotKeySink& sink) override;
+
+    // The notification area refuses icons until this much virtual time has passed.
+    uint64_t TrayRefusesUntilMs = 0;
+    // The icons in the notification area now.
+    std::vector<SimTrayIcon*> TrayIcons;
+    // The shell restarts: every icon is dropped and the taskbar-created message goes out.
+    void RestartTaskbar();
+    // Hot keys other programs hold; registering one of them fails.
+    std::set<std::pair<uint32_t, uint32_t>> TakenHotKeys;
+    std::vector<SimHotKey*> HotKeys;
+    // The user presses a key combination anywhere; true when a hot key took it.
+    bool PressHotKey(uint32_t virtualKey, uint32_t modifiers);
+    uint64_t NowMs() const;
 
     // Menus: every menu shown, and the entry the user will choose in the next one, named
     // by the captions from the top level down (accelerator marks ignored). Without a
@@ -202,14 +237,32 @@ public:
         TPoint At;
         NativeHandle Owner = 0;
         uint32_t Chosen = 0;
+        // Owner-drawn entries as the system measured and drew them while the menu was
+        // open, in the levels the user opened: the top level and the submenus on the
+        // scripted path. Every such entry is drawn once unselected, into a picture of its
+        // measured size; the entries on the scripted path are then drawn again selected,
+        // as the user moves onto them. Empty while the desktop has no canvases.
+        struct Drawing {
+            uint32_t Id = 0;
+            bool Selected = false;
+            TBitmap32 Picture;
+        };
+        std::map<uint32_t, TSize> Measured;
+        std::vector<Drawing> Drawings;
     };
     void ChooseMenuEntry(std::vector<std::string> captionPath);
     std::vector<ShownMenu> Menus;
 
     // Scripts the answer of the next message dialog whose text contains `textContains`.
     void ExpectMessageDialog(std::string textContains, int answer);
-    size_t UnansweredScripts() const { return scripts_.size(); }
+    // Dialog and menu scripts that no dialog or menu has used.
+    size_t UnansweredScripts() const { return scripts_.size() + menuScripts_.size(); }
     std::vector<MessageDialogRequest> Dialogs;  // every dialog shown, in order
+
+    // The native image lists and tree views alive now (each peer enters and leaves
+    // itself), so tests can compare them with their models.
+    std::map<NativeHandle, const SimImageList*> ImageLists;
+    std::vector<SimTreeView*> TreeViews;
 
     // Windows alive now, in creation order.
     std::vector<SimForm*> Forms() const;
@@ -253,6 +306,25 @@ struct SimForm {
     void UserSetPlacement(const WindowPlacement& p);
 };
 
+// An icon the program has in the notification area.
+struct SimTrayIcon {
+    ITrayIconSink* Sink = nullptr;
+    NativeHandle Handle = 0;
+    bool Shown = false;
+    std::string Tip;
+    int Adds = 0;
+    int Removes = 0;
+    void UserClick() { Sink->PeerClick(); }
+    void UserDoubleClick() { Sink->PeerDoubleClick(); }
+    void UserRightClick() { Sink->PeerRightClick(); }
+};
+
+struct SimHotKey {
+    IHotKeySink* Sink = nullptr;
+    bool Registered = false;
+    uint32_t Key = 0, Modifiers = 0;
+};
+
 struct SimTreeNode {
     uintptr_t Key = 0, Parent = 0;
     TreeNodeState State;
@@ -284,6 +356,7 @@ public:
     IShell& Shell() override { return shell_; }
     IEventLoop& Loop() override { return loop_; }
     IUserInterface& UI() override { return ui_; }
+    IRegistry& Registry() override { return registry_; }
 
     SimFileSystem& SimFiles() { return files_; }
     SimSystemInfo& SimSystem() { return system_; }
@@ -291,6 +364,7 @@ public:
     SimShell& SimShellCalls() { return shell_; }
     SimEventLoop& SimLoop() { return loop_; }
     SimUserInterface& SimUI() { return ui_; }
+    SimRegistry& SimReg() { return registry_; }
     const std::filesystem::path& Root() const { return root_; }
 
     void Advance(uint64_t ms) { loop_.Advance(ms); }
@@ -307,6 +381,7 @@ private:
     SimShell shell_{files_};
     SimEventLoop loop_;
     SimUserInterface ui_;
+    SimRegistry registry_;
 };
 
 }  // namespace pv::sim

@@ -58,9 +58,13 @@ private:
 
 class SimTreeViewPeer final : public ITreeViewPeer {
 public:
-    SimTreeViewPeer(ITreeViewSink& sink, NativeHandle handle) {
+    SimTreeViewPeer(SimUserInterface& ui, ITreeViewSink& sink, NativeHandle handle) : ui_(ui) {
         tree_.Sink = &sink;
         tree_.Handle = handle;
+        ui_.TreeViews.push_back(&tree_);
+    }
+    ~SimTreeViewPeer() override {
+        ui_.TreeViews.erase(std::remove(ui_.TreeViews.begin(), ui_.TreeViews.end(), &tree_), ui_.TreeViews.end());
     }
     NativeHandle Handle() override { return tree_.Handle; }
     void InsertNode(uintptr_t node, uintptr_t parent, uintptr_t after, const TreeNodeState& state) override {
@@ -94,6 +98,7 @@ public:
     void SetImageList(NativeHandle imageList) override { tree_.ImageList = imageList; }
 
 private:
+    SimUserInterface& ui_;
     SimTreeView tree_;
 };
 
@@ -115,7 +120,7 @@ std::unique_ptr<IFormPeer> SimUserInterface::CreateFormPeer(IFormSink& sink, con
 }
 
 std::unique_ptr<ITreeViewPeer> SimUserInterface::CreateTreeViewPeer(ITreeViewSink& sink, NativeHandle) {
-    return std::make_unique<SimTreeViewPeer>(sink, NewHandle());
+    return std::make_unique<SimTreeViewPeer>(*this, sink, NewHandle());
 }
 
 void SimUserInterface::ExpectMessageDialog(std::string textContains, int answer) {

@@ -1,9 +1,259 @@
-// Placeholder until the native menus land.
 #include "platform/win32/win32_common.h"
+
+#include "platform/win32/win32_menus.h"
+
+#include "platform/win32/win32_canvas.h"
 #include "platform/win32/win32_ui.h"
+#include "util/exception.h"
 
 namespace pv::win32 {
-uint32_t Win32UserInterface::TrackPopupMenu(const std::vector<MenuEntryView>&, TPoint, NativeHandle, IMenuSink&) {
+
+namespace {
+
+// A picture for a standard entry: the system draws hbmpItem with its alpha when the
+// bitmap is a 32-bit DIB section with premultiplied colours.
+HBITMAP MenuPicture(const TBitmap32& image) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = image.Width;
+    info.bmiHeader.biHeight = -image.Height;  // top row first, as the raster keeps it
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!picture) return nullptr;
+    auto* out = static_cast<uint32_t*>(bits);
+    for (size_t i = 0; i < image.Pixels.size(); ++i) {
+        uint32_t p = image.Pixels[i], a = p >> 24;
+        auto channel = [&](int shift) { return ((((p >> shift) & 0xFF) * a + 127) / 255) << shift; };
+        out[i] = (a << 24) | channel(16) | channel(8) | channel(0);
+    }
+    return picture;
+}
+
+// The accelerator of a caption as the system reads it: the character after the first
+// single "&"; "&&" is a literal "&".
+wchar_t MnemonicOf(const std::wstring& caption) {
+    for (size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != L'&') continue;
+        if (caption[i + 1] != L'&') return caption[i + 1];
+        ++i;
+    }
     return 0;
 }
+
+// CharUpperW converts a single character passed in the low word of the pointer.
+wchar_t Upper(wchar_t c) {
+    LPWSTR single = reinterpret_cast<LPWSTR>(static_cast<uintptr_t>(c));
+    return static_cast<wchar_t>(reinterpret_cast<uintptr_t>(CharUpperW(single)));
+}
+
+// ---- the window that owns a menu while it is shown ---------------------------------------
+
+const wchar_t* kMenuOwnerClass = L"PivolaMenuOwner";
+
+const MenuEntryView* ViewOf(ULONG_PTR itemData) { return reinterpret_cast<const MenuEntryView*>(itemData); }
+
+class WindowDC {
+public:
+    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDC() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC Handle() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+void Measure(IMenuSink& sink, HWND window, MEASUREITEMSTRUCT& mis) {
+    const MenuEntryView* view = ViewOf(mis.itemData);
+    if (!view) return;
+    WindowDC dc(window);
+    if (!dc.Handle()) return;
+    int width = static_cast<int>(mis.itemWidth), height = static_cast<int>(mis.itemHeight);
+    {
+        Win32Canvas canvas(dc.Handle());
+        sink.MeasureEntry(view->Id, canvas, width, height);
+    }
+    mis.itemWidth = static_cast<UINT>(width > 0 ? width : 0);
+    mis.itemHeight = static_cast<UINT>(height > 0 ? height : 0);
+}
+
+void Draw(IMenuSink& sink, const DRAWITEMSTRUCT& dis) {
+    const MenuEntryView* view = ViewOf(dis.itemData);
+    if (!view) return;
+    Win32Canvas canvas(dis.hDC);
+    const RECT& r = dis.rcItem;
+    sink.DrawEntry(view->Id, canvas, TRect{r.left, r.top, r.right, r.bottom}, (dis.itemState & ODS_SELECTED) != 0);
+}
+
+LRESULT CALLBACK MenuOwnerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    }
+    auto* sink = reinterpret_cast<IMenuSink*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!sink) return DefWindowProcW(hwnd, msg, wp, lp);
+    switch (msg) {
+        case WM_MEASUREITEM: {
+            auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+            if (mis->CtlType != ODT_MENU) break;
+            return GuardedCall([&] {
+                Measure(*sink, hwnd, *mis);
+                return LRESULT(TRUE);
+            }, TRUE);
+        }
+        case WM_DRAWITEM: {
+            auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+            if (dis->CtlType != ODT_MENU) break;
+            return GuardedCall([&] {
+                Draw(*sink, *dis);
+                return LRESULT(TRUE);
+            }, TRUE);
+        }
+        case WM_MENUCHAR:
+            return GuardedCall([&] { return AnswerMenuChar(reinterpret_cast<HMENU>(lp), LOWORD(wp)); },
+                               MAKELRESULT(0, MNC_IGNORE));
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+// A hidden window of the backend's own: the menu's messages come to it, so the model's
+// windows never see them. It is owned by the caller's window, which therefore becomes
+// active again when it goes.
+class MenuOwnerWindow {
+public:
+    MenuOwnerWindow(IMenuSink& sink, HWND owner) {
+        WNDCLASSEXW existing{};
+        existing.cbSize = sizeof existing;
+        if (!GetClassInfoExW(ModuleInstance(), kMenuOwnerClass, &existing)) {
+            WNDCLASSEXW wc{};
+            wc.cbSize = sizeof wc;
+            wc.lpfnWndProc = MenuOwnerProc;
+            wc.hInstance = ModuleInstance();
+            wc.lpszClassName = kMenuOwnerClass;
+            RegisterClassExW(&wc);
+        }
+        hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, kMenuOwnerClass, L"", WS_POPUP, 0, 0, 0, 0, owner, nullptr,
+                                ModuleInstance(), &sink);
+        if (!hwnd_) throw EOutOfResources("Cannot create the menu's window: " + LastErrorText());
+    }
+    ~MenuOwnerWindow() { DestroyWindow(hwnd_); }
+    MenuOwnerWindow(const MenuOwnerWindow&) = delete;
+    MenuOwnerWindow& operator=(const MenuOwnerWindow&) = delete;
+    HWND Handle() const { return hwnd_; }
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace
+
+// ---- the menu tree -------------------------------------------------------------------------
+
+NativeMenu::NativeMenu(const std::vector<MenuEntryView>& entries) {
+    menu_ = CreatePopupMenu();
+    if (!menu_) throw EOutOfResources("Cannot create a menu: " + LastErrorText());
+    try {
+        Fill(menu_, entries);
+    } catch (...) {
+        Release();
+        throw;
+    }
+}
+
+NativeMenu::~NativeMenu() { Release(); }
+
+void NativeMenu::Release() {
+    // The submenus go with their parent; the pictures are not the menu's own.
+    if (menu_) DestroyMenu(menu_);
+    menu_ = nullptr;
+    for (HBITMAP picture : pictures_) DeleteObject(picture);
+    pictures_.clear();
+}
+
+void NativeMenu::Fill(HMENU menu, const std::vector<MenuEntryView>& entries) {
+    UINT position = 0;
+    for (const MenuEntryView& e : entries) {
+        MENUITEMINFOW mi{};
+        mi.cbSize = sizeof mi;
+        mi.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_DATA;
+        mi.wID = e.Id;
+        mi.dwItemData = reinterpret_cast<ULONG_PTR>(&e);
+        std::wstring text = Wide(e.Caption);
+        HMENU submenu = nullptr;
+        if (e.Separator) {
+            mi.fType = MFT_SEPARATOR;
+        } else {
+            // Owner-drawn entries keep their text too: the system matches accelerators in it.
+            mi.fMask |= MIIM_STRING;
+            mi.dwTypeData = text.data();
+            if (e.OwnerDraw) mi.fType |= MFT_OWNERDRAW;
+            if (e.RadioItem) mi.fType |= MFT_RADIOCHECK;
+            if (e.Default) mi.fState |= MFS_DEFAULT;
+            if (e.Checked) mi.fState |= MFS_CHECKED;
+            if (!e.Enabled) mi.fState |= MFS_DISABLED;
+            if (e.SubMenu || !e.Children.empty()) {
+                submenu = CreatePopupMenu();
+                if (!submenu) throw EOutOfResources("Cannot create a menu: " + LastErrorText());
+                mi.fMask |= MIIM_SUBMENU;
+                mi.hSubMenu = submenu;
+            }
+            if (e.HasImage && !e.OwnerDraw && !e.Image.Empty()) {
+                if (HBITMAP picture = MenuPicture(e.Image)) {
+                    pictures_.push_back(picture);
+                    mi.fMask |= MIIM_BITMAP;
+                    mi.hbmpItem = picture;
+                }
+            }
+        }
+        if (!InsertMenuItemW(menu, position, TRUE, &mi)) {
+            std::string why = LastErrorText();
+            if (submenu) DestroyMenu(submenu);
+            throw EOutOfResources("Cannot add the menu entry \"" + e.Caption + "\": " + why);
+        }
+        ++position;
+        // Attached first, so that a failure further down is cleaned up with the whole tree.
+        if (submenu) Fill(submenu, e.Children);
+    }
+}
+
+LRESULT AnswerMenuChar(HMENU menu, wchar_t key) {
+    int count = GetMenuItemCount(menu);
+    int highlighted = -1;
+    std::vector<int> matches;
+    for (int i = 0; i < count; ++i) {
+        MENUITEMINFOW mi{};
+        mi.cbSize = sizeof mi;
+        mi.fMask = MIIM_DATA | MIIM_STATE | MIIM_FTYPE;
+        if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &mi)) continue;
+        if (mi.fState & MFS_HILITE) highlighted = i;
+        const MenuEntryView* view = ViewOf(mi.dwItemData);
+        if (!view || view->Separator || (mi.fState & MFS_DISABLED)) continue;
+        wchar_t mnemonic = MnemonicOf(Wide(view->Caption));
+        if (mnemonic && Upper(mnemonic) == Upper(key)) matches.push_back(i);
+    }
+    if (matches.empty()) return MAKELRESULT(0, MNC_IGNORE);
+    if (matches.size() == 1) return MAKELRESULT(matches.front(), MNC_EXECUTE);
+    for (int i : matches)
+        if (i > highlighted) return MAKELRESULT(i, MNC_SELECT);
+    return MAKELRESULT(matches.front(), MNC_SELECT);
+}
+
+uint32_t Win32UserInterface::TrackPopupMenu(const std::vector<MenuEntryView>& entries, TPoint at, NativeHandle owner,
+                                            IMenuSink& sink) {
+    NativeMenu menu(entries);
+    MenuOwnerWindow window(sink, reinterpret_cast<HWND>(owner));
+    // A menu closes on a click elsewhere only while its owner is the foreground window.
+    ::SetForegroundWindow(window.Handle());
+    UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN;
+    BOOL chosen = TrackPopupMenuEx(menu.Handle(), flags, at.X, at.Y, window.Handle(), nullptr);
+    return chosen > 0 ? static_cast<uint32_t>(chosen) : 0;
+}
+
 }  // namespace pv::win32

@@ -22,6 +22,7 @@ public:
     IShell& Shell() override { return shell_; }
     IEventLoop& Loop() override { return loop_; }
     IUserInterface& UI() override { return ui_; }
+    IRegistry& Registry() override { return registry_; }
 
 private:
     bool com_;
@@ -31,6 +32,7 @@ private:
     Win32Shell shell_;
     Win32UserInterface ui_;
     Win32EventLoop loop_;
+    Win32Registry registry_;
 };
 }  // namespace
 

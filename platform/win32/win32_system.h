@@ -39,4 +39,12 @@ public:
     TBitmap32 LoadIconFile(const std::string& path) override;
 };
 
+class Win32Registry final : public IRegistry {
+public:
+    std::optional<std::string> ReadString(RegistryRoot root, const std::string& key, const std::string& value) override;
+    void WriteString(RegistryRoot root, const std::string& key, const std::string& value,
+                     const std::string& data) override;
+    bool DeleteValue(RegistryRoot root, const std::string& key, const std::string& value) override;
+};
+
 }  // namespace pv::win32

@@ -24,6 +24,8 @@ public:
                             IMenuSink& sink) override;
     std::unique_ptr<IImageListPeer> CreateImageListPeer(int width, int height) override;
     std::unique_ptr<IBitmapCanvas> CreateBitmapCanvas(int width, int height, TColor fill) override;
+    std::unique_ptr<ITrayIconPeer> CreateTrayIconPeer(ITrayIconSink& sink) override;
+    std::unique_ptr<IHotKeyPeer> CreateHotKeyPeer(IHotKeySink& sink) override;
 
 private:
     std::string title_;

@@ -75,7 +75,9 @@ TEST_F(FrameTest, TheUpdateCheckOpensWhenTheIntervalHasPassed) {
         frame->Options->CheckUpdatesCritErrRes = c.critErr;
         app->Run();
         EXPECT_EQ(frame->UpdatesSlot != nullptr, c.opens) << c.interval << " " << c.daysAgo << " " << c.critErr;
-        if (frame->UpdatesSlot) EXPECT_TRUE(frame->UpdatesSlot->Visible());
+        if (frame->UpdatesSlot) {
+            EXPECT_TRUE(frame->UpdatesSlot->Visible());
+        }
         Stop();
     }
 }

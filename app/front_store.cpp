@@ -1,0 +1,264 @@
+// The item store: one directory per level below the data folder's "shortcuts", each with
+// a "shortcuts.txt" of one record per item and the icon bitmaps of its executable links.
+#include <algorithm>
+
+#include "app/front_form.h"
+#include "controls/application.h"
+#include "controls/image_list.h"
+#include "controls/menus.h"
+#include "controls/tree_view.h"
+#include "frame/generic_frame.h"
+#include "frame/logging.h"
+#include "platform/file_tools.h"
+#include "platform/platform.h"
+#include "util/bmp.h"
+#include "util/exception.h"
+#include "util/paths.h"
+#include "util/string_builder.h"
+#include "util/strings.h"
+
+namespace pv {
+
+namespace {
+
+const char* const kLevelFile = "shortcuts.txt";
+
+// Every "|" separates two fields and empty fields stay, but a line that ends with "|"
+// loses that one trailing empty field; an empty line has none.
+std::vector<std::string> Fields(const std::string& line) {
+    if (line.empty()) return {};
+    std::vector<std::string> f = Split(line, '|');
+    if (!f.empty() && f.back().empty()) f.pop_back();
+    return f;
+}
+
+std::string FieldAt(const std::vector<std::string>& f, size_t position) {
+    return position <= f.size() ? f[position - 1] : std::string();
+}
+
+struct Flags {
+    std::string WindowState;
+    bool RunAs = false;
+};
+
+Flags ParseFlags(const std::string& field, bool exeRecord) {
+    Flags flags;
+    std::vector<std::string> tokens = Split(field, '*');
+    auto has = [&](const char* t) { return std::find(tokens.begin(), tokens.end(), t) != tokens.end(); };
+    for (const char* state : {"WindowMax", "WindowMin", "WindowHid"})
+        if (has(state)) {
+            flags.WindowState = state;
+            break;
+        }
+    flags.RunAs = exeRecord && has("UserRunAs");
+    return flags;
+}
+
+std::vector<std::string> ReadLevel(Platform& p, const std::string& levelDir) {
+    return SplitLines(ReadCodePageText(p, levelDir + kLevelFile));
+}
+
+}  // namespace
+
+// ---- reload ------------------------------------------------------------------------------
+
+void TFormFront::ReloadItems() {
+    auto onChange = std::move(tvItems->OnChange);
+    tvItems->OnChange = nullptr;
+    struct Restore {
+        TTreeView* tree;
+        TTVChangedEvent& handler;
+        ~Restore() { tree->OnChange = std::move(handler); }
+    } restore{tvItems, onChange};
+
+    ResetModel();  // tables, the id counter, both trees and the root top marker
+    AddedIconCount = 0;
+    UndoAddedIconCount = 0;
+    pmItems->Items()->Clear();
+    pmItems->Items()->Tag = 0;
+    ResetImageLists();
+    CopyMenuTree(pmBasic->Items(), pmItems->Items());
+
+    std::string root = IncludeTrailingBackslash(Shared->ShortcutsFolder);
+    if (GetPlatform().Files().FileExists(root + kLevelFile)) {
+        openLevels_.clear();
+        CollectExtensions(root);
+        ExtractFromUnknown();
+        openLevels_.clear();
+        LoadItemsFrom(root, pmItems->Items(), nullptr);
+    }
+    tvUndo->Items().Assign(tvItems->Items());
+    UndoAddedIconCount = AddedIconCount;
+    UpdateMenuDrawHandlers();
+}
+
+// ---- extensions --------------------------------------------------------------------------
+
+void TFormFront::CollectExtensions(const std::string& levelDir) {
+    std::string id = GetPlatform().Files().DirectoryIdentity(levelDir);
+    if (!id.empty() && !openLevels_.insert(id).second) return;
+    CollectLevel(levelDir);
+    if (!id.empty()) openLevels_.erase(id);
+}
+
+void TFormFront::CollectLevel(const std::string& levelDir) {
+    Platform& p = GetPlatform();
+    for (const std::string& line : ReadLevel(p, levelDir)) {
+        std::vector<std::string> f = Fields(line);
+        if (f.empty()) continue;
+        if (f[0] == "^Folder") {
+            std::string name = FieldAt(f, 2);
+            std::string dir = levelDir + name + "\\";
+            if (!name.empty() && p.Files().DirectoryExists(levelDir + name) && p.Files().FileExists(dir + kLevelFile))
+                CollectExtensions(dir);
+        } else if (f[0] == "^UnkLnk") {
+            std::string ext = FieldAt(f, 3);
+            if (std::find(IconExtensions.begin(), IconExtensions.end(), ext) == IconExtensions.end())
+                IconExtensions.push_back(ext);
+        }
+    }
+}
+
+int TFormFront::ImageOfExtension(const std::string& extension) const {
+    auto it = std::find(IconExtensions.begin(), IconExtensions.end(), extension);
+    return it == IconExtensions.end() ? -1 : ItemImage::FirstExtension + static_cast<int>(it - IconExtensions.begin());
+}
+
+// ---- loading -----------------------------------------------------------------------------
+
+void TFormFront::LoadItemsFrom(const std::string& levelDir, TMenuItem* parentMenu, TTreeNode* parentNode) {
+    std::string id = GetPlatform().Files().DirectoryIdentity(levelDir);
+    if (!id.empty() && !openLevels_.insert(id).second) return;
+    LoadLevel(levelDir, parentMenu, parentNode);
+    if (!id.empty()) openLevels_.erase(id);
+}
+
+void TFormFront::LoadLevel(const std::string& levelDir, TMenuItem* parentMenu, TTreeNode* parentNode) {
+    Platform& p = GetPlatform();
+    IFileSystem& files = p.Files();
+    for (const std::string& line : ReadLevel(p, levelDir)) {
+        std::vector<std::string> f = Fields(line);
+        if (f.empty()) continue;
+        const std::string& tag = f[0];
+        if (tag == "^NorSep") {
+            TTreeNode* node = AddItem(TItemKind::NormalSeparator, "", parentNode, -1, false, "", "", "", "");
+            (void)node;
+            AddMenuEntry(TItemKind::NormalSeparator, parentMenu, -1, "", -1);
+        } else if (tag == "^SpeSep") {
+            std::string caption = FieldAt(f, 2);
+            AddItem(TItemKind::SpecialSeparator, "", parentNode, -1, false, "", caption, "", "");
+            AddMenuEntry(TItemKind::SpecialSeparator, parentMenu, -1, caption, -1);
+        } else if (tag == "^Folder") {
+            std::string name = FieldAt(f, 2);
+            if (name.empty() || !files.DirectoryExists(levelDir + name)) continue;
+            TTreeNode* folder = AddItem(TItemKind::Folder, "", parentNode, -1, false, "", name, "", "");
+            TMenuItem* entry = AddMenuEntry(TItemKind::Folder, parentMenu, ItemImage::FolderClosed, name, -1);
+            std::string dir = levelDir + name + "\\";
+            if (files.FileExists(dir + kLevelFile)) LoadItemsFrom(dir, entry, folder);
+        } else if (tag == "^ExeLnk") {
+            std::string path, params, icon, caption, workDir;
+            Flags flags;
+            if (f.size() >= 5) {
+                path = f[1];
+                params = f[2];
+                icon = f[3];
+                caption = f[4];
+            }
+            if (f.size() >= 6) workDir = f[5];
+            if (f.size() >= 7) flags = ParseFlags(f[6], true);
+            int image = -1;
+            if (std::find(IconExtensions.begin(), IconExtensions.end(), icon) != IconExtensions.end()) {
+                image = ImageOfExtension(icon);
+            } else if (files.FileExists(levelDir + icon)) {
+                // A damaged icon file is reported, but it must not cut the rest of the tree
+                // off: a later save would write the shortened tree back.
+                try {
+                    image = ExtractFromExec(levelDir + icon, path);
+                } catch (const std::exception& e) {
+                    Application()->HandleException(this, e);
+                    image = -1;
+                }
+            }
+            AddItem(TItemKind::ExecutableLink, path, parentNode, image, flags.RunAs, flags.WindowState, caption,
+                    workDir, params);
+            AddMenuEntry(TItemKind::ExecutableLink, parentMenu, image, caption, NextItemId - 1);
+        } else if (tag == "^UnkLnk") {
+            std::string path, ext, caption;
+            Flags flags;
+            if (f.size() >= 4) {
+                path = f[1];
+                ext = f[2];
+                caption = f[3];
+            }
+            if (f.size() >= 5) flags = ParseFlags(f[4], false);
+            int image = ext.empty() && files.DirectoryExists(path) ? ItemImage::AskDirectory : ImageOfExtension(ext);
+            TTreeNode* node =
+                AddItem(TItemKind::GeneralLink, path, parentNode, image, false, flags.WindowState, caption, "", "");
+            AddMenuEntry(TItemKind::GeneralLink, parentMenu, node->ImageIndex(), caption, NextItemId - 1);
+        }
+    }
+}
+
+// ---- saving ------------------------------------------------------------------------------
+
+void TFormFront::SaveItems() { SaveNodesFrom(RootTopMarker(), Shared->UserDataPath + "shortcuts"); }
+
+void TFormFront::SaveNodesFrom(TTreeNode* topMarker, const std::string& levelDir) {
+    TvdStringBuilder text;
+    try {
+        if (topMarker && topMarker->GetNextSibling()) SaveNode(topMarker->GetNextSibling(), levelDir, text);
+    } catch (const std::exception&) {
+        LogMessage("Maintain_SaveNodesFrom", levelDir + "\\" + kLevelFile);
+    }
+    try {
+        WriteCodePageText(GetPlatform(), levelDir + "\\" + kLevelFile, text.Text());
+    } catch (const Exception&) {
+        // The writer is best effort; the save's backup keeps the previous store.
+    }
+}
+
+void TFormFront::SaveNode(TTreeNode* node, const std::string& levelDir, TvdStringBuilder& text) {
+    IFileSystem& files = GetPlatform().Files();
+    for (TTreeNode* n = node; n; n = n->GetNextSibling()) {
+        if (IsFolderNode(n)) {
+            text.Append("^Folder|").Append(n->Text()).AppendLine();
+            std::string dir = levelDir + "\\" + n->Text();
+            if (!files.DirectoryExists(dir) && !files.CreateDir(dir))
+                throw EFCreateError("Cannot create folder \"" + dir + "\"");
+            if (n->Count() > 1) SaveNodesFrom(n->GetFirstChild(), dir);
+        } else if (IsNormalSeparatorNode(n)) {
+            text.Append("^NorSep|").AppendLine();
+        } else if (n->ImageIndex() == ItemImage::SpecialSeparator) {
+            text.Append("^SpeSep|").Append(RemoveDashes(n->Text())).AppendLine();
+        } else if (IsLinkNode(n)) {
+            int id = static_cast<int>(n->Data());
+            std::string path = GetItemPath(id);
+            std::string flags;
+            if (!GetItemWindowState(id).empty()) flags += "*" + GetItemWindowState(id);
+            if (GetItemRunAs(id)) flags += "*UserRunAs";
+            if (IsExecutableFile(path) || IsRunableFile(path)) {
+                std::string icon;
+                if (IsRunableFile(path)) {
+                    icon = LowerCase(ExtractFileExt(path)).substr(1);
+                } else {
+                    std::string base = ExtractFileBase(path);
+                    icon = base + ".bmp";
+                    for (int k = 1; files.FileExists(levelDir + "\\" + icon); ++k) icon = base + std::to_string(k) + ".bmp";
+                    TBitmap32 picture = TBitmap32::Create(16, 16, ColorRefToArgb(MenuColor()));
+                    ilPublicPM->DrawOnto(picture, 0, 0, n->ImageIndex());
+                    files.WriteAllBytes(levelDir + "\\" + icon, EncodeBmp32(picture));
+                }
+                text.Append("^ExeLnk|").Append(path).Append('|').Append(GetItemParams(id)).Append('|').Append(icon);
+                text.Append('|').Append(n->Text()).Append('|').Append(GetItemWorkDir(id)).Append('|').Append(flags);
+                text.AppendLine();
+            } else {
+                std::string ext = LowerCase(ExtractFileExt(path));
+                if (!ext.empty()) ext = ext.substr(1);
+                text.Append("^UnkLnk|").Append(path).Append('|').Append(ext).Append('|').Append(n->Text());
+                text.Append('|').Append(flags).AppendLine();
+            }
+        }
+    }
+}
+
+}  // namespace pv

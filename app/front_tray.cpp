@@ -1,0 +1,92 @@
+// The notification-area icon and the global hot key: both bring up the tray menu at the
+// mouse cursor; a double click, or the hot key while the icon is absent, opens the
+// manager window.
+#include "app/front_form.h"
+#include "app/menu_painter.h"
+#include "app/program_options.h"
+#include "controls/application.h"
+#include "controls/canvas.h"
+#include "controls/hot_key.h"
+#include "controls/menus.h"
+#include "controls/panel.h"
+#include "controls/shortcuts.h"
+#include "controls/timer.h"
+#include "controls/tray_icon.h"
+#include "platform/file_tools.h"
+#include "platform/platform.h"
+#include "util/exception.h"
+#include "util/ini_document.h"
+#include "util/paths.h"
+#include "util/strings.h"
+
+namespace pv {
+
+void TFormFront::FormDeferredStart() {
+    TvdFormFrontBase::FormDeferredStart();
+    CoolTrayIcon->PopupMenu = pmItems;
+    CoolTrayIcon->MenuOwner = this;
+    CoolTrayIcon->OnClick = [this](TComponent* s) { CoolTrayIconClick(s); };
+    CoolTrayIcon->OnDblClick = [this](TComponent* s) { CoolTrayIconDblClick(s); };
+    TimerDelayed->SetEnabled(true);
+    TimerDelayedTimer(TimerDelayed);
+}
+
+// The shell may not take the icon yet (early in a session it often has no taskbar): the
+// icon is tried again every 10 seconds until it is accepted, and never again after.
+void TFormFront::TimerDelayedTimer(TComponent*) {
+    if (!CoolTrayIcon->IconVisible()) {
+        try {
+            CoolTrayIcon->SetIconVisible(true);
+        } catch (const Exception&) {
+            try {
+                CoolTrayIcon->SetIconVisible(false);
+            } catch (const Exception&) {
+                // The flag is reset either way; the next tick tries again.
+            }
+        }
+    }
+    if (CoolTrayIcon->IconVisible()) TimerDelayed->SetEnabled(false);
+}
+
+void TFormFront::CoolTrayIconClick(TComponent*) { PopupAtCursor(CoolTrayIcon->PopupMenu, this, CoolTrayIcon); }
+
+void TFormFront::CoolTrayIconDblClick(TComponent* sender) { miManageItemsClick(sender); }
+
+void TFormFront::JvApplicationHotKeyHotKey(TComponent* sender) {
+    if (CoolTrayIcon->IconVisible()) PopupAtCursor(CoolTrayIcon->PopupMenu, this, CoolTrayIcon);
+    else miManageItemsClick(sender);
+}
+
+void TFormFront::ApplyProgramOptions(const TProgramOptions& o) {
+    // Setting the same key again does not re-register it.
+    JvApplicationHotKey->SetHotKey(TextToShortCut(o.ProgramPopupShortCut));
+    if (Painter) {
+        Painter->FontName = o.OverrideStandardFontName;
+        Painter->FontSize = o.OverrideStandardFontSize;
+        Painter->FontStyle = o.OverrideStandardFontBold ? FontStyle::Bold : 0u;
+        Painter->UseMenuFont = !o.OverrideStandardFont;
+    }
+    UpdateMenuDrawHandlers();
+}
+
+// ---- window settings ---------------------------------------------------------------------
+
+void TFormFront::SaveSettings(const std::string& optionsFile) {
+    TvdFormFrontBase::SaveSettings(optionsFile);
+    Platform& p = GetPlatform();
+    IniDocument doc;
+    if (p.Files().FileExists(optionsFile)) doc = IniDocument::Parse(ReadCodePageText(p, optionsFile));
+    doc.WriteString(Name(), PanelSide->Name() + ".Width", IntToStr(PanelSide->Width()));
+    ReplaceCodePageText(p, optionsFile, doc.ToText());
+}
+
+void TFormFront::LoadSettings(const std::string& optionsFile) {
+    TvdFormFrontBase::LoadSettings(optionsFile);
+    Platform& p = GetPlatform();
+    if (!p.Files().FileExists(optionsFile)) return;
+    IniDocument doc = IniDocument::Parse(ReadCodePageText(p, optionsFile));
+    std::string text = doc.ReadString(Name(), PanelSide->Name() + ".Width", "");
+    if (auto width = TryStrToInt(text)) PanelSide->SetWidth(*width);
+}
+
+}  // namespace pv

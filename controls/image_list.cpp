@@ -1,0 +1,89 @@
+#include "controls/image_list.h"
+
+#include "controls/application.h"
+#include "controls/canvas.h"
+#include "util/exception.h"
+
+namespace pv {
+
+TImageList::TImageList(TComponent* owner) : TComponent(owner) {}
+TImageList::~TImageList() = default;
+
+void TImageList::SetSize(int width, int height) {
+    if (width == width_ && height == height_) return;
+    if (!images_.empty()) throw EInvalidOperation("Cannot change the size of an image list that holds pictures");
+    width_ = width;
+    height_ = height;
+    peer_.reset();
+}
+
+TBitmap32 TImageList::Fit(const TBitmap32& image) const {
+    if (image.Width == width_ && image.Height == height_) return image;
+    return Scaled(image, width_, height_);
+}
+
+void TImageList::CheckIndex(int index, bool forInsert) const {
+    int limit = forInsert ? Count() : Count() - 1;
+    if (index < 0 || index > limit) throw EListError("Image index out of bounds (" + std::to_string(index) + ")");
+}
+
+int TImageList::Add(const TBitmap32& image) {
+    images_.push_back(Fit(image));
+    if (peer_) peer_->Add(images_.back());
+    return Count() - 1;
+}
+
+void TImageList::Insert(int index, const TBitmap32& image) {
+    CheckIndex(index, true);
+    images_.insert(images_.begin() + index, Fit(image));
+    if (peer_) peer_->Insert(index, images_[static_cast<size_t>(index)]);
+}
+
+bool TImageList::AddIcon(const std::optional<TBitmap32>& icon) {
+    if (!icon || icon->Empty()) return false;
+    Add(*icon);
+    return true;
+}
+
+bool TImageList::InsertIcon(int index, const std::optional<TBitmap32>& icon) {
+    if (!icon || icon->Empty()) return false;
+    Insert(index, *icon);
+    return true;
+}
+
+void TImageList::Delete(int index) {
+    CheckIndex(index, false);
+    images_.erase(images_.begin() + index);
+    if (peer_) peer_->Delete(index);
+}
+
+void TImageList::Clear() {
+    images_.clear();
+    if (peer_) peer_->Clear();
+}
+
+const TBitmap32& TImageList::Image(int index) const {
+    CheckIndex(index, false);
+    return images_[static_cast<size_t>(index)];
+}
+
+void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) const {
+    if (index < 0 || index >= Count()) return;
+    canvas.Draw(x, y, images_[static_cast<size_t>(index)], !enabled);
+}
+
+void TImageList::DrawOnto(TBitmap32& target, int x, int y, int index) const {
+    if (index < 0 || index >= Count()) return;
+    BlendOnto(target, images_[static_cast<size_t>(index)], x, y);
+}
+
+NativeHandle TImageList::Handle() {
+    if (!peer_) {
+        peer_ = GetPlatform().UI().CreateImageListPeer(width_, height_);
+        if (!peer_) return 0;
+        for (const auto& image : images_) peer_->Add(image);
+    }
+    return peer_->Handle();
+}
+
+}  // namespace pv

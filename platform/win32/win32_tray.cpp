@@ -1,0 +1,185 @@
+// The notification-area icon and the global hot key, each with a hidden window of its
+// own that receives the system's messages for it.
+#include "platform/win32/win32_common.h"
+#include "platform/win32/win32_ui.h"
+
+namespace pv::win32 {
+
+namespace {
+
+constexpr UINT kTrayCallback = WM_APP + 10;
+const wchar_t* kTrayClass = L"PivolaTrayWindow";
+const wchar_t* kHotKeyClass = L"PivolaHotKeyWindow";
+
+template <typename Self>
+Self* Bind(HWND hwnd, UINT msg, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    }
+    return reinterpret_cast<Self*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+void EnsureClass(const wchar_t* name, WNDPROC proc) {
+    WNDCLASSW existing{};
+    if (GetClassInfoW(ModuleInstance(), name, &existing)) return;
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = ModuleInstance();
+    wc.lpszClassName = name;
+    RegisterClassW(&wc);
+}
+
+class Win32TrayIconPeer final : public ITrayIconPeer {
+public:
+    explicit Win32TrayIconPeer(ITrayIconSink& sink) : sink_(sink) {
+        taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+        EnsureClass(kTrayClass, Proc);
+        // A top-level window (not message-only), so that the shell's broadcast of
+        // TaskbarCreated reaches it.
+        hwnd_ = CreateWindowExW(0, kTrayClass, L"PivolaTray", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                ModuleInstance(), this);
+        icon_ = static_cast<HICON>(LoadImageW(ModuleInstance(), L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                              GetSystemMetrics(SM_CYSMICON), 0));
+        if (!icon_) icon_ = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    }
+    ~Win32TrayIconPeer() override {
+        Remove();
+        if (hwnd_) {
+            SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+            DestroyWindow(hwnd_);
+        }
+        if (icon_) DestroyIcon(icon_);
+    }
+    bool Add(const std::string& tip) override {
+        tip_ = tip;
+        NOTIFYICONDATAW d = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
+        shown_ = Shell_NotifyIconW(NIM_ADD, &d) != FALSE;
+        return shown_;
+    }
+    bool Remove() override {
+        if (!shown_) return false;
+        NOTIFYICONDATAW d = Data(0);
+        bool ok = Shell_NotifyIconW(NIM_DELETE, &d) != FALSE;
+        shown_ = false;
+        return ok;
+    }
+    bool SetTip(const std::string& tip) override {
+        tip_ = tip;
+        if (!shown_) return false;
+        NOTIFYICONDATAW d = Data(NIF_TIP);
+        return Shell_NotifyIconW(NIM_MODIFY, &d) != FALSE;
+    }
+    NativeHandle Handle() override { return reinterpret_cast<NativeHandle>(hwnd_); }
+
+private:
+    NOTIFYICONDATAW Data(UINT flags) {
+        NOTIFYICONDATAW d{};
+        d.cbSize = sizeof d;
+        d.hWnd = hwnd_;
+        d.uID = 1;
+        d.uFlags = flags;
+        d.uCallbackMessage = kTrayCallback;
+        d.hIcon = icon_;
+        std::wstring w = Wide(tip_);
+        wcsncpy(d.szTip, w.c_str(), ARRAYSIZE(d.szTip) - 1);
+        return d;
+    }
+
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+        auto* self = Bind<Win32TrayIconPeer>(hwnd, msg, lp);
+        if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+        if (msg == kTrayCallback) {
+            return GuardedCall([&] {
+                switch (LOWORD(lp)) {
+                    case WM_LBUTTONDOWN: self->leftDown_ = true; break;
+                    case WM_LBUTTONUP:
+                        if (self->leftDown_) {
+                            self->leftDown_ = false;
+                            self->sink_.PeerClick();
+                        }
+                        break;
+                    case WM_LBUTTONDBLCLK:
+                        self->leftDown_ = false;
+                        self->sink_.PeerDoubleClick();
+                        break;
+                    case WM_RBUTTONUP: self->sink_.PeerRightClick(); break;
+                }
+                return LRESULT(0);
+            });
+        }
+        if (msg == self->taskbarCreated_ && self->taskbarCreated_ != 0) {
+            // The shell was restarted and forgot every icon: put ours back.
+            if (self->shown_) {
+                self->shown_ = false;
+                self->Add(self->tip_);
+            }
+            return 0;
+        }
+        if (msg == WM_ENDSESSION && wp) self->Remove();
+        return DefWindowProcW(hwnd, msg, wp, lp);
+    }
+
+    ITrayIconSink& sink_;
+    HWND hwnd_ = nullptr;
+    HICON icon_ = nullptr;
+    UINT taskbarCreated_ = 0;
+    std::string tip_;
+    bool shown_ = false;
+    bool leftDown_ = false;
+};
+
+class Win32HotKeyPeer final : public IHotKeyPeer {
+public:
+    explicit Win32HotKeyPeer(IHotKeySink& sink) : sink_(sink) {
+        EnsureClass(kHotKeyClass, Proc);
+        hwnd_ = CreateWindowExW(0, kHotKeyClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(), this);
+        // A process-unique id for the one hot key of this peer.
+        static int next = 0x4000;
+        id_ = ++next;
+    }
+    ~Win32HotKeyPeer() override {
+        Unregister();
+        if (hwnd_) {
+            SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+            DestroyWindow(hwnd_);
+        }
+    }
+    bool Register(uint32_t virtualKey, uint32_t modifiers) override {
+        Unregister();
+        registered_ = RegisterHotKey(hwnd_, id_, modifiers, virtualKey) != FALSE;
+        return registered_;
+    }
+    void Unregister() override {
+        if (registered_) UnregisterHotKey(hwnd_, id_);
+        registered_ = false;
+    }
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+        auto* self = Bind<Win32HotKeyPeer>(hwnd, msg, lp);
+        if (self && msg == WM_HOTKEY && static_cast<int>(wp) == self->id_)
+            return GuardedCall([&] {
+                self->sink_.PeerHotKey();
+                return LRESULT(0);
+            });
+        return DefWindowProcW(hwnd, msg, wp, lp);
+    }
+
+    IHotKeySink& sink_;
+    HWND hwnd_ = nullptr;
+    int id_ = 0;
+    bool registered_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<ITrayIconPeer> Win32UserInterface::CreateTrayIconPeer(ITrayIconSink& sink) {
+    return std::make_unique<Win32TrayIconPeer>(sink);
+}
+
+std::unique_ptr<IHotKeyPeer> Win32UserInterface::CreateHotKeyPeer(IHotKeySink& sink) {
+    return std::make_unique<Win32HotKeyPeer>(sink);
+}
+
+}  // namespace pv::win32
