@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -109,6 +110,9 @@ Measures Measure(int links, int folders, int extensions, int exes, int rounds) {
 }  // namespace
 
 int main() {
+    // The sandbox goes to memory where the machine has it: the point is the store's own
+    // cost, not the journal of the disk below the simulated desktop.
+    if (std::filesystem::is_directory("/dev/shm")) setenv("TMPDIR", "/dev/shm", 1);
     Measures small = Measure(10000, 200, 50, 500, 3);
     Measures large = Measure(100000, 2000, 50, 5000, 1);
     std::fprintf(stderr, "10,000 links: reload %.3f s, read %.3f s, save %.3f s, write %.3f s\n", small.reload,

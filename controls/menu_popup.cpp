@@ -290,6 +290,16 @@ void AssignAccelerators(TMenuItem& level) {
     }
 }
 
+std::vector<MenuEntryView> TPopupMenu::BuildView(std::vector<TMenuItem*>* items) const {
+    std::vector<ShownEntry> shown;
+    std::vector<MenuEntryView> entries = ViewBuilder(*this, shown).Level(*items_);
+    if (items) {
+        items->clear();
+        for (const auto& e : shown) items->push_back(e.Item);
+    }
+    return entries;
+}
+
 void TPopupMenu::Popup(int x, int y, NativeHandle owner) {
     if (OnPopup) OnPopup(this);
     if (AutoLineReduction) ReduceSeparators(*items_);

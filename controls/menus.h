@@ -9,6 +9,7 @@
 
 #include "controls/component.h"
 #include "platform/types.h"
+#include "platform/ui.h"
 
 namespace pv {
 
@@ -80,6 +81,9 @@ public:
     // Reduces separators and assigns accelerators (when switched on), shows the menu at
     // a screen point, and runs the chosen entry's click handler. Returns when it closes.
     void Popup(int x, int y, NativeHandle owner = 0);
+    // The menu as it would be shown now: the visible entries; entry n of `items` is the
+    // one with id n + 1.
+    std::vector<MenuEntryView> BuildView(std::vector<TMenuItem*>* items = nullptr) const;
 
 private:
     TMenuItem* items_ = nullptr;

@@ -151,17 +151,46 @@ fs::path SimFileSystem::HostPath(const std::string& path) const {
     for (const auto& part : parts) {
         fs::path exact = host / part;
         std::error_code ec;
-        if (!fs::exists(fs::symlink_status(exact, ec)) && fs::is_directory(host, ec)) {
-            for (const auto& e : fs::directory_iterator(host, ec)) {
-                if (SameText(e.path().filename().string(), part)) {
-                    exact = e.path();
-                    break;
-                }
-            }
+        if (!fs::exists(fs::symlink_status(exact, ec))) {
+            if (const std::string* real = FindFolded(host, part)) exact = host / *real;
         }
         host = exact;
     }
     return host;
+}
+
+// Names that differ from an existing entry only in letter case name that entry, as on
+// Windows. Each folder's names are indexed once and kept up to date by this file
+// system's own changes, so that a folder with thousands of entries is not read again
+// for every lookup; a change made past it (a test working on the disk directly) shows
+// in the folder's modification time and rebuilds the index.
+const std::string* SimFileSystem::FindFolded(const fs::path& dir, const std::string& name) const {
+    std::error_code ec;
+    auto stamp = fs::last_write_time(dir, ec);
+    if (ec) return nullptr;
+    std::string key = dir.string();
+    auto it = index_.find(key);
+    if (it == index_.end() || it->second.Stamp != stamp) {
+        FolderIndex fresh;
+        fresh.Stamp = stamp;
+        for (const auto& e : fs::directory_iterator(dir, ec)) {
+            std::string n = e.path().filename().string();
+            fresh.Names.emplace(LowerCase(n), n);
+        }
+        it = index_.insert_or_assign(key, std::move(fresh)).first;
+    }
+    auto hit = it->second.Names.find(LowerCase(name));
+    return hit == it->second.Names.end() ? nullptr : &hit->second;
+}
+
+void SimFileSystem::Noted(const fs::path& entry, bool exists) const {
+    auto it = index_.find(entry.parent_path().string());
+    if (it == index_.end()) return;
+    std::error_code ec;
+    std::string name = entry.filename().string();
+    if (exists) it->second.Names.insert_or_assign(LowerCase(name), name);
+    else it->second.Names.erase(LowerCase(name));
+    it->second.Stamp = fs::last_write_time(entry.parent_path(), ec);
 }
 
 std::string SimFileSystem::IncludeBackslash(const std::string& p) { return p.empty() || p.back() == '\\' ? p : p + "\\"; }
@@ -207,7 +236,9 @@ bool SimFileSystem::CreateDir(const std::string& path) {
     std::error_code ec;
     fs::path host = HostPath(path);
     if (fs::exists(host, ec) || !fs::is_directory(host.parent_path(), ec)) return false;
-    return fs::create_directory(host, ec);
+    bool made = fs::create_directory(host, ec);
+    if (made) Noted(host, true);
+    return made;
 }
 
 bool SimFileSystem::ForceDirectories(const std::string& path) {
@@ -231,7 +262,9 @@ bool SimFileSystem::CopyFile(const std::string& from, const std::string& to, boo
     std::error_code ec;
     fs::path dst = HostPath(to);
     if (!fs::is_directory(dst.parent_path(), ec)) return false;
-    return fs::copy_file(HostPath(from), dst, fs::copy_options::overwrite_existing, ec);
+    bool copied = fs::copy_file(HostPath(from), dst, fs::copy_options::overwrite_existing, ec);
+    if (copied) Noted(dst, true);
+    return copied;
 }
 
 bool SimFileSystem::MoveFile(const std::string& from, const std::string& to, bool replace) {
@@ -241,19 +274,28 @@ bool SimFileSystem::MoveFile(const std::string& from, const std::string& to, boo
     if (!fs::exists(src, ec) || !fs::is_directory(dst.parent_path(), ec)) return false;
     if (fs::exists(dst, ec) && (!replace || fs::is_directory(dst, ec))) return false;
     fs::rename(src, dst, ec);
-    return !ec;
+    if (ec) return false;
+    Noted(src, false);
+    Noted(dst, true);
+    return true;
 }
 
 bool SimFileSystem::DeleteFile(const std::string& path) {
     if (!FileExists(path) || IsReadOnly(path)) return false;
     std::error_code ec;
-    return fs::remove(HostPath(path), ec);
+    fs::path host = HostPath(path);
+    bool removed = fs::remove(host, ec);
+    if (removed) Noted(host, false);
+    return removed;
 }
 
 bool SimFileSystem::RemoveDir(const std::string& path) {
     if (!DirectoryExists(path) || IsReadOnly(path)) return false;
     std::error_code ec;
-    return fs::remove(HostPath(path), ec);  // fails on a folder that is not empty
+    fs::path host = HostPath(path);
+    bool removed = fs::remove(host, ec);  // fails on a folder that is not empty
+    if (removed) Noted(host, false);
+    return removed;
 }
 
 std::vector<DirEntry> SimFileSystem::ListDir(const std::string& path) {
@@ -300,6 +342,7 @@ void SimFileSystem::WriteAllBytes(const std::string& path, std::string_view byte
     if (Matches(unwritable_, path)) throw EWriteError("Stream write error");
     std::ofstream out(host, std::ios::binary | std::ios::trunc);
     if (!out) throw EFCreateError("Cannot create file \"" + Absolute(path) + "\".");
+    Noted(host, true);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw EWriteError("Stream write error");
 }
@@ -312,6 +355,7 @@ void SimFileSystem::AppendAllBytes(const std::string& path, std::string_view byt
     if (Matches(unwritable_, path)) throw EWriteError("Stream write error");
     std::ofstream out(host, std::ios::binary | std::ios::app);
     if (!out) throw EFCreateError("Cannot create file \"" + Absolute(path) + "\".");
+    Noted(host, true);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw EWriteError("Stream write error");
 }
@@ -349,6 +393,7 @@ bool SimFileSystem::WriteProfileString(const std::string& file, const std::strin
 void SimFileSystem::PutFile(const std::string& path, std::string_view bytes) {
     fs::path host = HostPath(path);
     fs::create_directories(host.parent_path());
+    index_.clear();
     std::ofstream out(host, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }

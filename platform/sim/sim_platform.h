@@ -10,6 +10,7 @@
 #include <memory>
 #include <set>
 #include <thread>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,13 @@ private:
     static std::string IncludeBackslash(const std::string& p);
     bool IsReadOnly(const std::string& path) const;
     bool Matches(const std::set<std::string>& set, const std::string& path) const;
+    struct FolderIndex {
+        std::filesystem::file_time_type Stamp;
+        std::unordered_map<std::string, std::string> Names;  // lower-cased -> as on disk
+    };
+    const std::string* FindFolded(const std::filesystem::path& dir, const std::string& name) const;
+    void Noted(const std::filesystem::path& entry, bool exists) const;
+    mutable std::unordered_map<std::string, FolderIndex> index_;
     std::filesystem::path root_;
     std::string current_ = "C:\\";
     std::set<std::string> readOnly_, unreadable_, unwritable_;  // lower-cased absolute paths

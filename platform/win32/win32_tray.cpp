@@ -109,8 +109,11 @@ private:
             });
         }
         if (msg == self->taskbarCreated_ && self->taskbarCreated_ != 0) {
-            // The shell was restarted and forgot every icon: put ours back.
+            // The shell was restarted and forgot every icon: put ours back. A shell that
+            // still has it would refuse a second add, so whatever it holds goes first.
             if (self->shown_) {
+                NOTIFYICONDATAW d = self->Data(0);
+                Shell_NotifyIconW(NIM_DELETE, &d);
                 self->shown_ = false;
                 self->Add(self->tip_);
             }

@@ -3,15 +3,13 @@
 . "$(dirname "$0")/lib.sh"
 app=$(new_install hidden)
 clean_user_data
-(cd "$app" && exec "$WINE" pivola.exe) &
-pid=$!
-# The program has started once its data folder exists.
-wait_for 60 test -d "$DATA/shortcuts" || fail "the program did not start"
+start_pivola "$app"
+# The program is up once its icon is in the notification area.
+wait_for_tray_icon || { shot no-icon; fail "the program did not start"; }
 sleep 3
-kill -0 "$pid" 2>/dev/null || fail "the program ended by itself"
-visible=$( (xdotool search --onlyvisible --name "Pivola" 2>/dev/null || true) | wc -l)
+kill -0 "$PIVOLA_PID" 2>/dev/null || fail "the program ended by itself"
 shot hidden
-check "$visible" = 0
+python3 "$SCREEN" empty "$E2E_ROOT/hidden.png" || fail "a window is visible"
 echo "running without a visible window"
 "$WINESERVER" -k >/dev/null 2>&1 || true
-wait "$pid" 2>/dev/null || true
+wait "$PIVOLA_PID" 2>/dev/null || true

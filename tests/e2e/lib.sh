@@ -39,4 +39,52 @@ wait_for() {
   done
 }
 
-shot() { import -window root "$E2E_ROOT/$1.png" >/dev/null 2>&1 || true; }
+
+# ---- the desktop with a notification area ------------------------------------------------
+# Programs run inside one Wine desktop (where the shell's notification area lives) and
+# still report their own exit codes.
+DESKTOP_W=1024
+DESKTOP_H=768
+if [ ! -f "$WINEPREFIX/.pivola-desktop" ]; then
+  "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${DESKTOP_W}x${DESKTOP_H}" /f >/dev/null 2>&1
+  "$WINESERVER" -w
+  touch "$WINEPREFIX/.pivola-desktop"
+fi
+# Every script starts on a desktop without programs left from another.
+"$WINESERVER" -k >/dev/null 2>&1 || true
+"$WINESERVER" -w >/dev/null 2>&1 || true
+trap '"$WINESERVER" -k >/dev/null 2>&1 || true' EXIT
+SCREEN="$PIVOLA_ROOT/tests/e2e/screen.py"
+mkdir -p "$E2E_ROOT"
+
+# A screenshot of the Wine desktop.
+shot() { import -window root -crop "${DESKTOP_W}x${DESKTOP_H}+0+0" +repage "$E2E_ROOT/$1.png" >/dev/null 2>&1; }
+
+# The Windows form of a path below the checkout (Wine maps / to Z:).
+winpath() { echo "Z:$1" | tr '/' '\\'; }
+
+# Starts pivola.exe in its folder in the background; PIVOLA_PID is the process.
+start_pivola() {
+  local dir=$1
+  shift
+  (cd "$dir" && exec "$WINE" pivola.exe "$@") &
+  PIVOLA_PID=$!
+}
+
+# Pivola's icon in the notification area: "x y", or nothing yet.
+tray_icon_at() {
+  shot probe >/dev/null 2>&1 || return 1
+  python3 "$SCREEN" icon "$E2E_ROOT/probe.png"
+}
+
+wait_for_tray_icon() {
+  local end=$((SECONDS + ${1:-90}))
+  until tray_icon_at >/dev/null; do
+    [ $SECONDS -ge $end ] && return 1
+    sleep 1
+  done
+}
+
+# The box in which two screenshots differ: "left top right bottom".
+changed_box() { python3 "$SCREEN" changed "$E2E_ROOT/$1.png" "$E2E_ROOT/$2.png"; }

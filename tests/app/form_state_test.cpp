@@ -1,0 +1,84 @@
+#include "app/program_options.h"
+#include "controls/panel.h"
+#include "tests/app/app_fixture.h"
+
+namespace pv {
+namespace {
+
+class FormStateTest : public testing::AppTest {
+protected:
+    std::string File() { return kData + "config\\options.ini"; }
+    std::string Key(const char* key) { return sim.Files().GetProfileString(File(), "FormFront", key, ""); }
+};
+
+TEST_F(FormStateTest, AMaximisedWindowComesBackMaximisedWithItsNormalSize) {
+    Start();
+    Front()->SetBounds(30, 40, 600, 450);
+    Front()->SetWindowState(WindowState::Maximized);
+    Stop();
+    EXPECT_EQ(Key("WindowState"), "2");
+    EXPECT_EQ(Key("Left"), "30");
+    EXPECT_EQ(Key("Top"), "40");
+    EXPECT_EQ(Key("Width"), "600");
+    EXPECT_EQ(Key("Height"), "450");
+    Start();
+    EXPECT_EQ(Front()->GetWindowState(), WindowState::Maximized);
+    Front()->SetWindowState(WindowState::Normal);
+    EXPECT_EQ(Front()->GetPlacement().Normal, (TRect{30, 40, 630, 490}));
+}
+
+TEST_F(FormStateTest, WithoutSavingWindowsThePlacementStaysAsStoredAndIsStillApplied) {
+    Put(File(), "[FormFront]\r\nWindowState=0\r\nTop=5\r\nHeight=300\r\nLeft=6\r\nWidth=400\r\n"
+                "[ProgramOptions.Visuals]\r\nSaveWindowsSetup=0\r\n");
+    Start();
+    EXPECT_EQ(Front()->GetPlacement().Normal, (TRect{6, 5, 406, 305}));
+    Front()->SetBounds(100, 100, 200, 200);
+    Stop();
+    EXPECT_EQ(Key("Left"), "6");
+    EXPECT_EQ(Key("Width"), "400");
+}
+
+TEST_F(FormStateTest, APositionOffEveryScreenIsAppliedUnchanged) {
+    Put(File(), "[FormFront]\r\nLeft=-5000\r\nTop=9000\r\nWidth=640\r\nHeight=480\r\n");
+    Start();
+    EXPECT_EQ(Front()->GetPlacement().Normal.Left, -5000);
+    EXPECT_EQ(Front()->GetPlacement().Normal.Top, 9000);
+}
+
+TEST_F(FormStateTest, UnreadablePlacementValuesKeepTheDesignedOnes) {
+    Put(File(), "[FormFront]\r\nLeft=far\r\nWidth=\r\n");
+    Start();
+    EXPECT_EQ(Front()->GetPlacement().Normal, (TRect{200, 120, 920, 640}));
+}
+
+TEST_F(FormStateTest, TheSidePanelsWidthIsAWindowSetting) {
+    Start();
+    Front()->PanelSide->SetWidth(333);
+    Stop();
+    EXPECT_EQ(Key("PanelSide.Width"), "333");
+    Start();
+    EXPECT_EQ(Front()->PanelSide->Width(), 333);
+    frame->ProgramOptions()->SaveMiscSetup = false;
+    Front()->PanelSide->SetWidth(111);
+    Stop();
+    EXPECT_EQ(Key("PanelSide.Width"), "333") << "not stored with window settings off";
+}
+
+TEST_F(FormStateTest, TheTitleIsTheProgramAndItsVersion) {
+    Start();
+    EXPECT_EQ(Front()->Caption(), "Pivola 1.7.9");
+    EXPECT_TRUE(Front()->CloseEnabled()) << "the main window keeps its close command";
+}
+
+TEST_F(FormStateTest, RestoreAndShowRestoresAMinimisedApplication) {
+    Start();
+    app->Minimize();
+    EXPECT_TRUE(frame->AppMinimized);
+    Front()->RestoreAndShow();
+    EXPECT_FALSE(frame->AppMinimized);
+    EXPECT_EQ(sim.SimUI().Restores, 1);
+    EXPECT_TRUE(Front()->Visible());
+}
+
+}  // namespace
+}  // namespace pv
