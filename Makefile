@@ -6,7 +6,7 @@
 SHELL := /bin/bash
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEPS := cmake make g++ libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64-posix wine64 xvfb xdotool \
-        imagemagick x11-utils procps
+        imagemagick x11-utils procps python3
 
 .PHONY: all deps native win64 run test bench clean
 

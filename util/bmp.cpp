@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "util/byte_reader.h"
 #include "util/exception.h"
 
 namespace pv {
@@ -22,36 +23,6 @@ constexpr uint32_t kBiAlphaBitFields = 6;
 
 std::string Num(uint64_t v) { return std::to_string(v); }
 
-// Little-endian fields of the file. Every read is checked, so a missed size check
-// elsewhere still cannot read outside the buffer.
-class TBytes {
-public:
-    explicit TBytes(std::string_view bytes) : bytes_(bytes) {}
-    size_t Size() const { return bytes_.size(); }
-    bool Has(size_t pos, size_t count) const { return pos <= bytes_.size() && count <= bytes_.size() - pos; }
-    uint8_t U8(size_t pos) const {
-        Need(pos, 1);
-        return Raw(pos);
-    }
-    uint16_t U16(size_t pos) const {
-        Need(pos, 2);
-        return static_cast<uint16_t>(Raw(pos) | Raw(pos + 1) << 8);
-    }
-    uint32_t U32(size_t pos) const {
-        Need(pos, 4);
-        return static_cast<uint32_t>(Raw(pos)) | static_cast<uint32_t>(Raw(pos + 1)) << 8 |
-               static_cast<uint32_t>(Raw(pos + 2)) << 16 | static_cast<uint32_t>(Raw(pos + 3)) << 24;
-    }
-    int32_t I32(size_t pos) const { return static_cast<int32_t>(U32(pos)); }
-
-private:
-    void Need(size_t pos, size_t count) const {
-        if (!Has(pos, count)) Fail("the file ends inside its data");
-    }
-    uint8_t Raw(size_t pos) const { return static_cast<uint8_t>(bytes_[pos]); }
-
-    std::string_view bytes_;
-};
 
 // One colour channel given by a bit mask, scaled to 8 bits.
 class TChannel {
@@ -97,7 +68,7 @@ int CheckedDimension(int64_t value, const char* name) {
     return static_cast<int>(value);
 }
 
-void ReadCoreHeader(const TBytes& in, TLayout& l) {
+void ReadCoreHeader(const TByteReader& in, TLayout& l) {
     l.core = true;
     l.width = CheckedDimension(in.U16(18), "width");
     l.height = CheckedDimension(in.U16(20), "height");
@@ -108,7 +79,7 @@ void ReadCoreHeader(const TBytes& in, TLayout& l) {
     if (l.bits <= 8) l.paletteDeclared = uint64_t{1} << l.bits;
 }
 
-void ReadInfoHeader(const TBytes& in, size_t headerSize, TLayout& l) {
+void ReadInfoHeader(const TByteReader& in, size_t headerSize, TLayout& l) {
     const size_t h = kFileHeaderSize;
     l.width = CheckedDimension(in.I32(h + 4), "width");
     int64_t height = in.I32(h + 8);
@@ -155,7 +126,7 @@ void CheckMasks(const TLayout& l) {
     }
 }
 
-TLayout ReadLayout(const TBytes& in) {
+TLayout ReadLayout(const TByteReader& in) {
     if (in.Size() < 2 || in.U8(0) != 'B' || in.U8(1) != 'M') Fail("wrong signature (not a BMP file)");
     if (!in.Has(0, kFileHeaderSize + 4)) Fail("the file ends inside its headers");
     uint32_t offBits = in.U32(10);
@@ -178,7 +149,7 @@ TLayout ReadLayout(const TBytes& in) {
 
 // The palette entries that lie between the headers and the pixel data; a palette that
 // claims more than that space holds is cut, and pixels that use the missing entries fail.
-std::vector<uint32_t> ReadPalette(const TBytes& in, const TLayout& l) {
+std::vector<uint32_t> ReadPalette(const TByteReader& in, const TLayout& l) {
     size_t entrySize = l.core ? 3 : 4;
     uint64_t room = (l.pixelOffset - l.headersEnd) / entrySize;
     size_t count = static_cast<size_t>(std::min<uint64_t>(l.paletteDeclared, room));
@@ -220,7 +191,7 @@ TPixelFormat FormatOf(const TLayout& l) {
 uint64_t RowStride(const TLayout& l) { return (static_cast<uint64_t>(l.width) * l.bits + 31) / 32 * 4; }
 
 // Checked before the raster is allocated, so a small file cannot claim a huge picture.
-void CheckPixelData(const TBytes& in, const TLayout& l) {
+void CheckPixelData(const TByteReader& in, const TLayout& l) {
     const uint64_t rowBytes = (static_cast<uint64_t>(l.width) * l.bits + 7) / 8;
     // The last row may lack its padding; every byte that is read must be present.
     const uint64_t needed = RowStride(l) * static_cast<uint64_t>(l.height - 1) + rowBytes;
@@ -228,7 +199,7 @@ void CheckPixelData(const TBytes& in, const TLayout& l) {
         Fail("the pixel data needs " + Num(needed) + " bytes but the file holds " + Num(in.Size() - l.pixelOffset));
 }
 
-void DecodeRows(const TBytes& in, const TLayout& l, const std::vector<uint32_t>& palette, TBitmap32& out) {
+void DecodeRows(const TByteReader& in, const TLayout& l, const std::vector<uint32_t>& palette, TBitmap32& out) {
     const uint64_t stride = RowStride(l);
     const TPixelFormat format = FormatOf(l);
     bool anyAlpha = false;
@@ -312,7 +283,7 @@ std::string EncodeBmp32(const TBitmap32& bitmap) {
 }
 
 TBitmap32 DecodeBmp(std::string_view bytes) {
-    const TBytes in(bytes);
+    const TByteReader in(bytes, "bitmap");
     const TLayout layout = ReadLayout(in);
     CheckPixelData(in, layout);
     std::vector<uint32_t> palette;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "util/bmp.h"
+#include "util/byte_reader.h"
 #include "util/exception.h"
 
 namespace pv {
@@ -25,47 +26,13 @@ constexpr std::string_view kPngSignature("\x89PNG\r\n\x1a\n", 8);
 
 std::string Num(uint64_t v) { return std::to_string(v); }
 
-// Little-endian fields; every read is checked against the buffer, so a size check missed
-// elsewhere still cannot read outside it.
-class TReader {
-public:
-    explicit TReader(std::string_view bytes) : bytes_(bytes) {}
-    uint64_t Size() const { return bytes_.size(); }
-    bool Has(uint64_t pos, uint64_t count) const { return pos <= Size() && count <= Size() - pos; }
-    uint8_t U8(uint64_t pos) const {
-        Need(pos, 1);
-        return Raw(pos);
-    }
-    uint16_t U16(uint64_t pos) const {
-        Need(pos, 2);
-        return static_cast<uint16_t>(Raw(pos) | Raw(pos + 1) << 8);
-    }
-    uint32_t U32(uint64_t pos) const {
-        Need(pos, 4);
-        return static_cast<uint32_t>(Raw(pos)) | static_cast<uint32_t>(Raw(pos + 1)) << 8 |
-               static_cast<uint32_t>(Raw(pos + 2)) << 16 | static_cast<uint32_t>(Raw(pos + 3)) << 24;
-    }
-    int32_t I32(uint64_t pos) const { return static_cast<int32_t>(U32(pos)); }
-    std::string_view Slice(uint64_t pos, uint64_t count) const {
-        Need(pos, count);
-        return bytes_.substr(static_cast<size_t>(pos), static_cast<size_t>(count));
-    }
-
-private:
-    void Need(uint64_t pos, uint64_t count) const {
-        if (!Has(pos, count)) Fail("the file ends inside its data");
-    }
-    uint8_t Raw(uint64_t pos) const { return static_cast<uint8_t>(bytes_[static_cast<size_t>(pos)]); }
-
-    std::string_view bytes_;
-};
 
 struct TEntry {
     int width = 0, height = 0, bits = 0;
     uint64_t size = 0, offset = 0;
 };
 
-std::vector<TEntry> ReadDirectory(const TReader& in) {
+std::vector<TEntry> ReadDirectory(const TByteReader& in) {
     if (in.Size() < kDirectorySize) Fail("the file is too short for an icon directory");
     if (in.U16(0) != 0) Fail("wrong signature (not an icon file)");
     uint16_t type = in.U16(2);
@@ -110,7 +77,7 @@ struct TImageLayout {
     uint64_t maskOffset = 0;
 };
 
-TImageLayout ReadImageLayout(const TReader& img) {
+TImageLayout ReadImageLayout(const TByteReader& img) {
     if (!img.Has(0, kInfoHeaderSize)) Fail("an image is too short for its header");
     uint32_t headerSize = img.U32(0);
     if (headerSize != kInfoHeaderSize) Fail("unsupported image header size " + Num(headerSize));
@@ -153,7 +120,7 @@ TImageLayout ReadImageLayout(const TReader& img) {
 
 // The colour rows go through the BMP decoder as a BMP file of their own: the info header
 // with the height of the colour rows alone, behind a file header that points at them.
-TBitmap32 DecodeColour(const TReader& img, const TImageLayout& l) {
+TBitmap32 DecodeColour(const TByteReader& img, const TImageLayout& l) {
     const uint64_t colourEnd = l.maskOffset;
     if (kBmpFileHeaderSize + colourEnd > std::numeric_limits<uint32_t>::max()) Fail("an image is too large");
     std::string bmp;
@@ -172,7 +139,7 @@ TBitmap32 DecodeColour(const TReader& img, const TImageLayout& l) {
     return DecodeBmp(bmp);
 }
 
-bool HasAlpha(const TReader& img, const TImageLayout& l) {
+bool HasAlpha(const TByteReader& img, const TImageLayout& l) {
     if (l.bits != 32) return false;
     for (int r = 0; r < l.height; ++r) {
         const uint64_t row = l.pixelOffset + l.colourStride * static_cast<uint64_t>(r);
@@ -182,7 +149,7 @@ bool HasAlpha(const TReader& img, const TImageLayout& l) {
     return false;
 }
 
-void ApplyMask(const TReader& img, const TImageLayout& l, TBitmap32& out) {
+void ApplyMask(const TByteReader& img, const TImageLayout& l, TBitmap32& out) {
     for (int r = 0; r < l.height; ++r) {
         const uint64_t row = l.maskOffset + l.maskStride * static_cast<uint64_t>(r);
         // Mask rows run bottom-up like the colour rows.
@@ -192,7 +159,7 @@ void ApplyMask(const TReader& img, const TImageLayout& l, TBitmap32& out) {
     }
 }
 
-TBitmap32 DecodeImage(const TReader& img) {
+TBitmap32 DecodeImage(const TByteReader& img) {
     if (img.Has(0, kPngSignature.size()) && img.Slice(0, kPngSignature.size()) == kPngSignature)
         Fail("PNG-compressed icon images are not supported");
     const TImageLayout l = ReadImageLayout(img);
@@ -206,14 +173,14 @@ TBitmap32 DecodeImage(const TReader& img) {
 TBitmap32 DecodeIco(std::string_view bytes, int width, int height) {
     if (width <= 0 || height <= 0 || width > kMaxBmpDimension || height > kMaxBmpDimension)
         Fail("cannot give a picture of " + std::to_string(width) + " x " + std::to_string(height) + " pixels");
-    const TReader in(bytes);
+    const TByteReader in(bytes, "icon");
     const std::vector<TEntry> entries = ReadDirectory(in);
     const TEntry& entry = Nearest(entries, width, height);
     const uint64_t directoryEnd = kDirectorySize + kEntrySize * entries.size();
     if (entry.offset < directoryEnd) Fail("an image offset " + Num(entry.offset) + " points into the directory");
     if (!in.Has(entry.offset, entry.size))
         Fail("an image of " + Num(entry.size) + " bytes at " + Num(entry.offset) + " lies beyond the end of the file");
-    TBitmap32 picture = DecodeImage(TReader(in.Slice(entry.offset, entry.size)));
+    TBitmap32 picture = DecodeImage(TByteReader(in.Slice(entry.offset, entry.size), "icon"));
     if (picture.Width == width && picture.Height == height) return picture;
     return Scaled(picture, width, height);
 }
