@@ -3,7 +3,8 @@
 // from it, and the manager face that edits it. Its sources are split by concern:
 // front_form.cpp (life cycle and layout), front_items.cpp (the item model),
 // front_icons.cpp (the image lists), front_store.cpp (the store files),
-// front_menu.cpp (the tray menu), front_launch.cpp (starting items).
+// front_menu.cpp (the tray menu), front_launch.cpp (starting items), front_texts.cpp (the
+// translation list and the window's messages).
 #include <memory>
 #include <optional>
 #include <set>
@@ -30,6 +31,12 @@ class TJvApplicationHotKey;
 class TTimer;
 class TPanel;
 class TProgramOptions;
+class TBitBtn;
+class TRadioButton;
+class TCheckBox;
+class TLabel;
+class TvdEdit;
+class TvdStatusBar;
 
 // Image indexes the item model relies on.
 namespace ItemImage {
@@ -99,6 +106,44 @@ public:
     TMenuItem* miCloseApp = nullptr;
     std::unique_ptr<TvdMenusPainter> Painter;
     TPanel* PanelSide = nullptr;
+    // The side column's panels, each with its header strip, and the editor fields.
+    TPanel* pnlAddItem = nullptr;
+    TPanel* pnlAddItemHeader = nullptr;
+    TBitBtn* BitBtnAttach = nullptr;
+    TRadioButton* rbFile = nullptr;
+    TRadioButton* rbFileDirectory = nullptr;
+    TRadioButton* rbSeparator = nullptr;
+    TRadioButton* rbFolder = nullptr;
+    TPanel* pnlEditItem = nullptr;
+    TPanel* pnlEditItemHeader = nullptr;
+    TLabel* lblFilePath = nullptr;
+    TLabel* lblFileParams = nullptr;
+    TvdEdit* edtFileCap = nullptr;
+    TvdEdit* edtFilePathName = nullptr;
+    TvdEdit* edtFileParams = nullptr;
+    TPanel* pnlEditLaunch = nullptr;
+    TPanel* pnlEditLaunchHeader = nullptr;
+    TLabel* lblWorkPath = nullptr;
+    TLabel* lblWindowState = nullptr;
+    TLabel* lblUserRunAs = nullptr;
+    TCheckBox* chkUserRunAs = nullptr;
+    TPanel* pnlTools = nullptr;
+    TPanel* pnlToolsHeader = nullptr;
+    TBitBtn* BitBtnSweep = nullptr;
+    TBitBtn* BitBtnUndo = nullptr;
+    TBitBtn* BitBtnCut = nullptr;
+    TBitBtn* BitBtnCopy = nullptr;
+    TBitBtn* BitBtnPaste = nullptr;
+    TBitBtn* BitBtnDelete = nullptr;
+    TBitBtn* BitBtnSave = nullptr;
+    TBitBtn* BitBtnClose = nullptr;
+    TBitBtn* BitBtnLaunch = nullptr;
+    TBitBtn* BitBtnHelp = nullptr;
+    // Hidden: carries the type field and its label.
+    TPanel* pnlInvisible = nullptr;
+    TLabel* lblFileType = nullptr;
+    TvdEdit* edtFileType = nullptr;
+    TvdStatusBar* StatusBarHelp = nullptr;
     TCoolTrayIcon* CoolTrayIcon = nullptr;
     TTimer* TimerDelayed = nullptr;
     TJvApplicationHotKey* JvApplicationHotKey = nullptr;
@@ -208,6 +253,15 @@ public:
     // The running program's half of applying the options: hot key and menu font.
     void ApplyProgramOptions(const TProgramOptions& options);
 
+    // ---- texts ----
+    void RegisterFormMessages() override;
+    void RegisterFormTexts() override;
+    void TranslateForm() override;
+    // Sets the title (UpdateCaption): it never comes from a language file.
+    void RefreshForm() override;
+    // A message of the window ("__MessageText__FrontMain") in the current culture.
+    std::string Message(const std::string& key) const;
+
     // ---- window settings ----
     void SaveSettings(const std::string& optionsFile) override;
     void LoadSettings(const std::string& optionsFile) override;
@@ -226,10 +280,10 @@ public:
 protected:
     void LoadLayout() override;
     void AfterFormCreate() override;
-    void RefreshForm() override;
 
 private:
     void BuildProgramMenu();
+    void BuildSidePanels();
     void SaveNode(TTreeNode* node, const std::string& levelDir, TvdStringBuilder& text);
     void LoadLevel(const std::string& levelDir, TMenuItem* parentMenu, TTreeNode* parentNode);
     void CollectLevel(const std::string& levelDir);

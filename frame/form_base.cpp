@@ -14,6 +14,9 @@ TvdFormGenericStruct::TvdFormGenericStruct(TComponent* owner) : TForm(owner) {}
 void TvdFormGenericStruct::BeforeFormLoad() {
     IsMainForm = CreatingMainForm;
     CreationData = nullptr;
+    // A window made after the reading direction was applied reads the same way as the
+    // windows that existed then; the native window takes it over when it is created.
+    if (TApplication* app = Application()) SetRightToLeft(app->BiDiMode() != TBiDiMode::LeftToRight);
 }
 
 void TvdFormGenericStruct::AfterFormCreate() {
@@ -46,6 +49,10 @@ void TvdFormGenericStructEx::BeforeFormLoad() {
     if (!Shared) throw EvdPointerRefNotAssigned("");
     CreationData = Shared->PendingCreationData;
     RegisterFormMessages();
+}
+
+TvdlgLanguageCompositeAllEx* TvdFormGenericStructEx::Translation() const {
+    return Shared ? Shared->Composite.get() : nullptr;
 }
 
 void TvdFormGenericStructEx::AfterFormCreate() {

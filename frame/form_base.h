@@ -9,6 +9,7 @@
 namespace pv {
 
 class TvdDataModuleGenericStruct;
+class TvdlgLanguageCompositeAllEx;
 
 // Sent with a pointer to such a function in wParam, a window raises that function's
 // exception on its own (main) thread, where the error report can show it.
@@ -52,6 +53,11 @@ public:
 
     void BeforeFormLoad() override;
     void AfterFormCreate() override;
+
+protected:
+    // The frame's translation composite, for the translation hooks; empty while the frame
+    // has none.
+    TvdlgLanguageCompositeAllEx* Translation() const;
 };
 
 class TvdFormFrontBase : public TvdFormGenericStructEx {

@@ -44,10 +44,4 @@ void TvdDataModuleGenericStruct::ReportError(TComponent* sender, const std::exce
     }
 }
 
-std::string TvdDataModuleGenericStruct::FrameMessage(const std::string& key) {
-    if (key == "ErrorOccuredDetails") return "Error occured";
-    if (key == "OpenBrowserMoreInfo") return "Open browser to view more information?";
-    return key;
-}
-
 }  // namespace pv

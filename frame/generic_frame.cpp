@@ -7,6 +7,7 @@
 #include "frame/logging.h"
 #include "frame/product_info.h"
 #include "frame/shared_options.h"
+#include "lang/language_composite.h"
 #include "util/datetime.h"
 #include "util/strings.h"
 
@@ -49,6 +50,7 @@ void TvdDataModuleGenericStruct::DataModuleCreate() {
         SetUpFrame();
         FrameInstance = this;
         AssignFormSlots();
+        Composite = std::make_unique<TvdlgLanguageCompositeAllEx>(GetPlatform());
         Options = CreateOptions();
         LoadOptions();
         StartFrame();
@@ -66,6 +68,7 @@ void TvdDataModuleGenericStruct::DataModuleDestroy() {
         SaveOptions();
     });
     Options.reset();
+    Composite.reset();
 }
 
 std::unique_ptr<TvdSharedProgramOptions> TvdDataModuleGenericStruct::CreateOptions() {
@@ -104,10 +107,6 @@ void TvdDataModuleGenericStruct::ParseCommandLine() {
 void TvdDataModuleGenericStruct::ApplyCommandLine() {
     if (HideRequested || ExitRequested) Application()->Terminate();
 }
-
-void TvdDataModuleGenericStruct::RegisterFrameTexts() {}
-void TvdDataModuleGenericStruct::RegisterApplicationTexts() {}
-void TvdDataModuleGenericStruct::TranslateApplication() {}
 
 void TvdDataModuleGenericStruct::InstantiateAllForms() {
     const TFormClass* classes[] = {&MainFormClass, &AboutFormClass, &CheckUpdatesFormClass};
@@ -153,6 +152,8 @@ void TvdDataModuleGenericStruct::SetUpFrame() {
 
 void TvdDataModuleGenericStruct::StartFrame() {
     if (Terminating()) return;
+    StartLanguageController();
+    RegisterTemplateVariables();
     RegisterFrameTexts();
     RegisterApplicationTexts();
     TranslateApplication();

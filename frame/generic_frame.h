@@ -22,6 +22,7 @@ class TvdLogging;
 class TApplicationEvents;
 class TvdSharedProgramOptions;
 class IniDocument;
+class TvdlgLanguageCompositeAllEx;
 
 // A window class the frame can create.
 struct TFormClass {
@@ -83,7 +84,8 @@ public:
     void ReportError(TComponent* sender, const std::exception& e);
     void ChangeLanguage(const std::string& culture);
     bool Terminating() const;
-    // A message text of the frame ("__MessageText__Module").
+    // A message text of the frame ("__MessageText__Module" of the shared language file) in
+    // the current culture; the built-in English text while the texts are not registered.
     virtual std::string FrameMessage(const std::string& key);
 
     // ---- fields ----
@@ -99,6 +101,9 @@ public:
     TComponent* InstanceControl = nullptr;
     std::unique_ptr<IMessageWindow> MessageWindow;
     std::unique_ptr<TvdSharedProgramOptions> Options;
+    // The translation: the language controller and its assistants, from frame creation to
+    // shutdown.
+    std::unique_ptr<TvdlgLanguageCompositeAllEx> Composite;
     bool AppMinimized = false;
     bool ModalWindows = false;
     bool MainFormClosing = false;
@@ -138,6 +143,10 @@ protected:
 private:
     void DataModuleCreate();
     void DataModuleDestroy();
+    // The first two steps of StartFrame: the controller on the translation folder and the
+    // culture of the options, then the frame's template variables.
+    void StartLanguageController();
+    void RegisterTemplateVariables();
     void ApplicationEventsMinimize(TComponent* sender);
     void ApplicationEventsRestore(TComponent* sender);
     bool FrameWindowProc(uint32_t msg, uintptr_t wParam, intptr_t lParam, intptr_t& result);

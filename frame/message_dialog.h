@@ -1,5 +1,7 @@
 #pragma once
-// The program's one message box.
+// The program's one message box, as the windows and the frame call it: translated with
+// the frame's language composite once the frame has registered the dialog texts, and in
+// the application's reading direction.
 #include <initializer_list>
 #include <string>
 
