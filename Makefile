@@ -4,8 +4,9 @@
 #   make test   builds both presets and runs every test: native, Windows under Wine,
 #               end to end in Xvfb
 SHELL := /bin/bash
+MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-DEPS := cmake make g++ libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64-posix wine64 xvfb xdotool \
+DEPS := cmake make g++ googletest libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64-posix wine64 xvfb xdotool \
         imagemagick x11-utils procps python3
 
 .PHONY: all deps native win64 run test bench clean
