@@ -282,6 +282,7 @@ protected:
     void AfterFormCreate() override;
 
 private:
+    void WalkTranslationList(bool registering);
     void BuildProgramMenu();
     void BuildSidePanels();
     void SaveNode(TTreeNode* node, const std::string& levelDir, TvdStringBuilder& text);

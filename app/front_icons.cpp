@@ -19,12 +19,10 @@
 namespace pv {
 
 namespace {
-constexpr int kColorMenu = 4;
-constexpr int kColorWindow = 5;
 const char* const kDefaultExtensions[] = {"exe", "com", "bat", "cmd", "wsf", "wsh", "rdp", "cpl"};
 }  // namespace
 
-TColor TFormFront::MenuColor() const { return GetPlatform().System().SysColor(kColorMenu); }
+TColor TFormFront::MenuColor() const { return GetPlatform().System().SysColor(SysColorIndex::Menu); }
 
 // An icon drawn at `width` x `height` over a solid background: a picture without alpha,
 // the way the shell's icon is rendered into a work bitmap. No icon gives the plain
@@ -45,7 +43,7 @@ TBitmap32 TFormFront::ComposeTreeImage(const TBitmap32& source) const {
 }
 
 void TFormFront::PrepareImageLists() {
-    TreeColor = GetPlatform().System().SysColor(kColorWindow);
+    TreeColor = GetPlatform().System().SysColor(SysColorIndex::Window);
     ilBreaksTV->Clear();
     ilBreaksTV->SetSize(ilBreaksTV->Width(), ilPublicTV->Height());
     ilPublicTV->Clear();

@@ -120,52 +120,50 @@ void TFormFront::RegisterFormMessages() {
 
 void TFormFront::RegisterFormTexts() {
     TvdFormFrontBase::RegisterFormTexts();
-    TvdlgLanguageCompositeAllEx* lang = Translation();
-    if (!lang) return;
-    const std::string file(kProgramLanguageFile);
-    for (const ListEntry& e : TranslationList(*this)) {
-        switch (e.Kind) {
-            case TextKind::CaptionHint:
-                lang->AssistantControls().RegisterCaptionHint(file, kArea, static_cast<TControl&>(*e.Component));
-                break;
-            case TextKind::Caption:
-                lang->AssistantControls().RegisterCaption(file, kArea, static_cast<TControl&>(*e.Component));
-                break;
-            case TextKind::Hint:
-                lang->AssistantControls().RegisterHint(file, kArea, static_cast<TControl&>(*e.Component));
-                break;
-            case TextKind::AutoHintDef:
-                lang->AssistantControlsVD().RegisterAutoHintDef(file, kArea, static_cast<TvdStatusBar&>(*e.Component));
-                break;
-            case TextKind::MenuItem:
-                lang->AssistantMenus().RegisterMenuItem(file, kArea, static_cast<TMenuItem&>(*e.Component));
-                break;
-        }
-    }
+    WalkTranslationList(true);
 }
 
 void TFormFront::TranslateForm() {
     TvdFormFrontBase::TranslateForm();
+    WalkTranslationList(false);
+}
+
+// Registering and applying walk the same list in the same order, so every text is
+// applied under the key it was registered with.
+void TFormFront::WalkTranslationList(bool registering) {
     TvdlgLanguageCompositeAllEx* lang = Translation();
     if (!lang) return;
     const std::string file(kProgramLanguageFile);
+    auto& controls = lang->AssistantControls();
     for (const ListEntry& e : TranslationList(*this)) {
         switch (e.Kind) {
-            case TextKind::CaptionHint:
-                lang->AssistantControls().TranslateCaptionHint(file, kArea, static_cast<TControl&>(*e.Component));
+            case TextKind::CaptionHint: {
+                auto& c = static_cast<TControl&>(*e.Component);
+                registering ? controls.RegisterCaptionHint(file, kArea, c) : controls.TranslateCaptionHint(file, kArea, c);
                 break;
-            case TextKind::Caption:
-                lang->AssistantControls().TranslateCaption(file, kArea, static_cast<TControl&>(*e.Component));
+            }
+            case TextKind::Caption: {
+                auto& c = static_cast<TControl&>(*e.Component);
+                registering ? controls.RegisterCaption(file, kArea, c) : controls.TranslateCaption(file, kArea, c);
                 break;
-            case TextKind::Hint:
-                lang->AssistantControls().TranslateHint(file, kArea, static_cast<TControl&>(*e.Component));
+            }
+            case TextKind::Hint: {
+                auto& c = static_cast<TControl&>(*e.Component);
+                registering ? controls.RegisterHint(file, kArea, c) : controls.TranslateHint(file, kArea, c);
                 break;
-            case TextKind::AutoHintDef:
-                lang->AssistantControlsVD().TranslateAutoHintDef(file, kArea, static_cast<TvdStatusBar&>(*e.Component));
+            }
+            case TextKind::AutoHintDef: {
+                auto& bar = static_cast<TvdStatusBar&>(*e.Component);
+                auto& vd = lang->AssistantControlsVD();
+                registering ? vd.RegisterAutoHintDef(file, kArea, bar) : vd.TranslateAutoHintDef(file, kArea, bar);
                 break;
-            case TextKind::MenuItem:
-                lang->AssistantMenus().TranslateMenuItem(file, kArea, static_cast<TMenuItem&>(*e.Component));
+            }
+            case TextKind::MenuItem: {
+                auto& m = static_cast<TMenuItem&>(*e.Component);
+                auto& menus = lang->AssistantMenus();
+                registering ? menus.RegisterMenuItem(file, kArea, m) : menus.TranslateMenuItem(file, kArea, m);
                 break;
+            }
         }
     }
 }

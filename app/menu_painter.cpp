@@ -7,15 +7,6 @@
 namespace pv {
 
 namespace {
-// System colour indexes, numbered as the system numbers them.
-constexpr int kColorInactiveCaption = 3;
-constexpr int kColorMenu = 4;
-constexpr int kColorMenuText = 7;
-constexpr int kColorHighlight = 13;
-constexpr int kColorHighlightText = 14;
-constexpr int kColorBtnShadow = 16;
-constexpr int kColorInactiveCaptionText = 19;
-constexpr int kColorBtnHighlight = 20;
 
 constexpr unsigned kEntryText = TextFlag::SingleLine | TextFlag::VCenter;
 
@@ -84,7 +75,7 @@ void TvdMenusPainter::DrawItem(TMenuItem* entry, TCanvas& canvas, TRect rect, bo
 
     canvas.Font.Name = FontName;
     canvas.Font.Size = FontSize;
-    canvas.Font.Color = Sys(kColorMenuText);
+    canvas.Font.Color = Sys(SysColorIndex::MenuText);
     canvas.Font.Style = EntryStyle(entry);
     canvas.Font.Escapement = 0;
 
@@ -93,15 +84,15 @@ void TvdMenusPainter::DrawItem(TMenuItem* entry, TCanvas& canvas, TRect rect, bo
     // Unselected, the frame is drawn in the menu colour to erase one left by an earlier
     // selection of the same entry.
     bool raised = hasImage && selected;
-    TColor light = raised ? Sys(kColorBtnHighlight) : Sys(kColorMenu);
-    TColor dark = raised ? Sys(kColorBtnShadow) : Sys(kColorMenu);
+    TColor light = raised ? Sys(SysColorIndex::BtnHighlight) : Sys(SysColorIndex::Menu);
+    TColor dark = raised ? Sys(SysColorIndex::BtnShadow) : Sys(SysColorIndex::Menu);
     Line(canvas, light, x0 + 1, bottom - 19, x0 + 18, bottom - 19);
     Line(canvas, light, x0 + 1, bottom - 19, x0 + 1, bottom - 1);
     Line(canvas, dark, x0 + 18, bottom - 19, x0 + 18, bottom - 1);
     Line(canvas, dark, x0 + 1, bottom - 1, x0 + 19, bottom - 1);
 
     canvas.Brush.Clear = false;
-    canvas.Brush.Color = selected && enabled ? Sys(kColorHighlight) : Sys(kColorMenu);
+    canvas.Brush.Color = selected && enabled ? Sys(SysColorIndex::Highlight) : Sys(SysColorIndex::Menu);
     canvas.FillRect(TRect{hasImage ? x0 + 20 : x0, rect.Top, rect.Right, rect.Bottom});
 
     // The caption goes over the fill without a background of its own: the embossed
@@ -109,13 +100,13 @@ void TvdMenusPainter::DrawItem(TMenuItem* entry, TCanvas& canvas, TRect rect, bo
     canvas.Brush.Clear = true;
     TRect text{x0 + 23, rect.Top, rect.Right, rect.Bottom};
     if (enabled) {
-        canvas.Font.Color = selected ? Sys(kColorHighlightText) : Sys(kColorMenuText);
+        canvas.Font.Color = selected ? Sys(SysColorIndex::HighlightText) : Sys(SysColorIndex::MenuText);
         canvas.DrawText(entry->Caption, text, kEntryText);
     } else {
-        canvas.Font.Color = Sys(kColorBtnHighlight);
+        canvas.Font.Color = Sys(SysColorIndex::BtnHighlight);
         canvas.DrawText(entry->Caption, TRect{text.Left + 1, text.Top + 1, text.Right + 1, text.Bottom + 1},
                         kEntryText);
-        canvas.Font.Color = Sys(kColorBtnShadow);
+        canvas.Font.Color = Sys(SysColorIndex::BtnShadow);
         canvas.DrawText(entry->Caption, text, kEntryText);
     }
     canvas.Brush.Clear = false;
@@ -139,16 +130,16 @@ void TvdMenusPainter::DrawHeading(TMenuItem* entry, TCanvas& canvas, bool, TRect
     }
     canvas.Font.Escapement = 0;
     canvas.Brush.Clear = false;
-    canvas.Brush.Color = Sys(kColorMenu);
+    canvas.Brush.Color = Sys(SysColorIndex::Menu);
     canvas.FillRect(rect);
 
-    Line(canvas, Sys(kColorBtnShadow), x0, rect.Bottom - 10, rect.Right, rect.Bottom - 10);
-    Line(canvas, Sys(kColorBtnHighlight), x0, rect.Bottom - 9, rect.Right, rect.Bottom - 9);
+    Line(canvas, Sys(SysColorIndex::BtnShadow), x0, rect.Bottom - 10, rect.Right, rect.Bottom - 10);
+    Line(canvas, Sys(SysColorIndex::BtnHighlight), x0, rect.Bottom - 9, rect.Right, rect.Bottom - 9);
 
     // The caption sits on the menu colour, so it interrupts the etched line. Its
     // accelerator marks are taken out here rather than left to the system's hide-prefix
     // flag, which not every system honours; what remains is drawn as it stands.
-    canvas.Font.Color = Sys(kColorMenuText);
+    canvas.Font.Color = Sys(SysColorIndex::MenuText);
     canvas.DrawText(StripAccelerators(entry->Caption), rect, kEntryText | TextFlag::Center | TextFlag::NoPrefix);
 
     DrawBarOf(entry, canvas);
@@ -164,13 +155,13 @@ void TvdMenusPainter::DrawBar(TMenuItem* entry, const std::string& caption, TCan
     int h = BarHeight(entry->Parent());
 
     canvas.Brush.Clear = false;
-    canvas.Brush.Color = Sys(kColorInactiveCaption);
+    canvas.Brush.Color = Sys(SysColorIndex::InactiveCaption);
     canvas.FillRect(TRect{0, 0, 19, h - 1});
 
     // The rotated font is derived from the canvas's current one and given back afterwards,
     // so the entry drawing that follows in the same canvas is not turned.
     TFont previous = canvas.Font;
-    canvas.Font.Color = Sys(kColorInactiveCaptionText);
+    canvas.Font.Color = Sys(SysColorIndex::InactiveCaptionText);
     canvas.Font.Style = 0;
     canvas.Font.Name = FontName;
     canvas.Font.Size = FontSize;

@@ -124,7 +124,6 @@ bool MarkFreeAccelerator(std::string& caption, std::set<char32_t>& taken) {
 // ---- showing -----------------------------------------------------------------------------
 
 // System colour indexes of the default owner drawing.
-constexpr int kColorMenu = 4, kColorMenuText = 7, kColorHighlight = 13, kColorHighlightText = 14;
 // Room left of an owner-drawn caption for the check mark or image column, and the entry
 // height, as the menu painter uses them.
 constexpr int kTextIndent = 23, kEntryHeight = 19;
@@ -177,7 +176,7 @@ private:
         canvas.Font.Name = menu.Name;
         canvas.Font.Size = menu.Size;
         canvas.Font.Style = item.Default ? FontStyle::Bold : 0;
-        canvas.Font.Color = app_.GetPlatform().System().SysColor(kColorMenuText);
+        canvas.Font.Color = app_.GetPlatform().System().SysColor(SysColorIndex::MenuText);
     }
 
     // An entry drawn by the owner without a draw handler of its own (the menu is owner
@@ -185,9 +184,9 @@ private:
     void DrawPlain(const TMenuItem& item, TCanvas& canvas, const TRect& rect, bool selected) {
         ISystemInfo& sys = app_.GetPlatform().System();
         bool lit = selected && item.Enabled;
-        canvas.Brush.Color = sys.SysColor(lit ? kColorHighlight : kColorMenu);
+        canvas.Brush.Color = sys.SysColor(lit ? SysColorIndex::Highlight : SysColorIndex::Menu);
         canvas.FillRect(rect);
-        canvas.Font.Color = sys.SysColor(lit ? kColorHighlightText : kColorMenuText);
+        canvas.Font.Color = sys.SysColor(lit ? SysColorIndex::HighlightText : SysColorIndex::MenuText);
         canvas.Brush.Clear = true;
         TRect text{rect.Left + kTextIndent, rect.Top, rect.Right, rect.Bottom};
         canvas.DrawText(item.Caption, text, TextFlag::SingleLine | TextFlag::VCenter);

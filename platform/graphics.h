@@ -14,6 +14,21 @@ namespace pv {
 // Colours as the system gives them: 0x00BBGGRR.
 using TColor = uint32_t;
 
+// System colour indexes, numbered as the system numbers them.
+namespace SysColorIndex {
+inline constexpr int InactiveCaption = 3;
+inline constexpr int Menu = 4;
+inline constexpr int Window = 5;
+inline constexpr int MenuText = 7;
+inline constexpr int WindowText = 8;
+inline constexpr int Highlight = 13;
+inline constexpr int HighlightText = 14;
+inline constexpr int BtnFace = 15;
+inline constexpr int BtnShadow = 16;
+inline constexpr int InactiveCaptionText = 19;
+inline constexpr int BtnHighlight = 20;
+}  // namespace SysColorIndex
+
 struct TSize {
     int cx = 0, cy = 0;
     bool operator==(const TSize&) const = default;

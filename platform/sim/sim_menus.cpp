@@ -7,7 +7,6 @@ namespace pv::sim {
 
 namespace {
 
-constexpr int kColorMenu = 4;
 
 // A caption as the user reads it: "&&" shows one "&", a single "&" only marks the
 // accelerator.
@@ -103,7 +102,7 @@ uint32_t SimUserInterface::TrackPopupMenu(const std::vector<MenuEntryView>& entr
     }
 
     // The levels the user saw: the top one, and each submenu the scripted path opened.
-    TColor menu = owner_.SimSystem().SysColor(kColorMenu);
+    TColor menu = owner_.SimSystem().SysColor(SysColorIndex::Menu);
     const std::vector<MenuEntryView>* level = &record.Entries;
     for (size_t depth = 0; level; ++depth) {
         const MenuEntryView* onPath = depth < match.Path.size() ? match.Path[depth] : nullptr;

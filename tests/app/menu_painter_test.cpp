@@ -15,14 +15,6 @@
 namespace pv {
 namespace {
 
-constexpr int kColorInactiveCaption = 3;
-constexpr int kColorMenu = 4;
-constexpr int kColorMenuText = 7;
-constexpr int kColorHighlight = 13;
-constexpr int kColorHighlightText = 14;
-constexpr int kColorBtnShadow = 16;
-constexpr int kColorInactiveCaptionText = 19;
-constexpr int kColorBtnHighlight = 20;
 
 // What was on the canvas before the painter came: no system colour has this value.
 constexpr TColor kUntouched = 0x00123456;
@@ -172,7 +164,7 @@ TEST_F(MenuPainterTest, DrawItemFrameFillAndCaption) {
         entry->Enabled = c.enabled;
         painter.DrawItem(entry, *canvas, rect, c.selected, images);
 
-        TColor fill = c.selected && c.enabled ? Sys(kColorHighlight) : Sys(kColorMenu);
+        TColor fill = c.selected && c.enabled ? Sys(SysColorIndex::Highlight) : Sys(SysColorIndex::Menu);
         int fillLeft = c.image ? 20 : 0;
         EXPECT_EQ(At(fillLeft, top), fill);
         EXPECT_EQ(At(139, bottom - 1), fill);
@@ -181,8 +173,8 @@ TEST_F(MenuPainterTest, DrawItemFrameFillAndCaption) {
 
         if (c.image) {
             bool raised = c.selected;
-            TColor light = raised ? Sys(kColorBtnHighlight) : Sys(kColorMenu);
-            TColor dark = raised ? Sys(kColorBtnShadow) : Sys(kColorMenu);
+            TColor light = raised ? Sys(SysColorIndex::BtnHighlight) : Sys(SysColorIndex::Menu);
+            TColor dark = raised ? Sys(SysColorIndex::BtnShadow) : Sys(SysColorIndex::Menu);
             TBitmap32 expected = TBitmap32::Create(1, 1, ColorRefToArgb(kUntouched));
             BlendOnto(expected, c.enabled ? TBitmap32::Create(1, 1, kImageArgb)
                                           : Greyed(TBitmap32::Create(1, 1, kImageArgb)), 0, 0);
@@ -206,7 +198,7 @@ TEST_F(MenuPainterTest, DrawItemFrameFillAndCaption) {
 
         // The caption: single line, vertically centred, from 23.
         if (c.enabled) {
-            TColor ink = c.selected ? Sys(kColorHighlightText) : Sys(kColorMenuText);
+            TColor ink = c.selected ? Sys(SysColorIndex::HighlightText) : Sys(SysColorIndex::MenuText);
             ASSERT_EQ(Texts().size(), 1u);
             EXPECT_EQ(Texts()[0].Text, "Help");
             EXPECT_EQ(Texts()[0].X, 23);
@@ -219,15 +211,15 @@ TEST_F(MenuPainterTest, DrawItemFrameFillAndCaption) {
         } else {
             // Embossed: the light copy one pixel right and down, then the shadow in place.
             ASSERT_EQ(Texts().size(), 2u);
-            EXPECT_EQ(Texts()[0].Color, Sys(kColorBtnHighlight));
+            EXPECT_EQ(Texts()[0].Color, Sys(SysColorIndex::BtnHighlight));
             EXPECT_EQ((std::pair{Texts()[0].X, Texts()[0].Y}), (std::pair{24, 22}));
-            EXPECT_EQ(Texts()[1].Color, Sys(kColorBtnShadow));
+            EXPECT_EQ(Texts()[1].Color, Sys(SysColorIndex::BtnShadow));
             EXPECT_EQ((std::pair{Texts()[1].X, Texts()[1].Y}), (std::pair{23, 21}));
-            EXPECT_EQ(At(29, 34), Sys(kColorBtnHighlight)) << "light copy shows at the lower right";
-            EXPECT_EQ(At(24, 23), Sys(kColorBtnShadow));
-            EXPECT_EQ(At(28, 33), Sys(kColorBtnShadow)) << "the shadow lies on top";
-            EXPECT_EQ(At(30, 36), Sys(kColorBtnHighlight));
-            EXPECT_EQ(At(23, 35), Sys(kColorBtnShadow));
+            EXPECT_EQ(At(29, 34), Sys(SysColorIndex::BtnHighlight)) << "light copy shows at the lower right";
+            EXPECT_EQ(At(24, 23), Sys(SysColorIndex::BtnShadow));
+            EXPECT_EQ(At(28, 33), Sys(SysColorIndex::BtnShadow)) << "the shadow lies on top";
+            EXPECT_EQ(At(30, 36), Sys(SysColorIndex::BtnHighlight));
+            EXPECT_EQ(At(23, 35), Sys(SysColorIndex::BtnShadow));
         }
     }
 }
@@ -253,16 +245,16 @@ TEST_F(MenuPainterTest, SideBarBesideTheProgramSubmenu) {
 
     // Everything of the entry 20 pixels further right.
     EXPECT_EQ(At(22, 1), ArgbToColorRef(kImageArgb)) << "image at 22";
-    EXPECT_EQ(At(21, 0), Sys(kColorBtnHighlight)) << "frame from 21";
-    EXPECT_EQ(At(38, 0), Sys(kColorBtnShadow)) << "frame to 38";
+    EXPECT_EQ(At(21, 0), Sys(SysColorIndex::BtnHighlight)) << "frame from 21";
+    EXPECT_EQ(At(38, 0), Sys(SysColorIndex::BtnShadow)) << "frame to 38";
     EXPECT_EQ(At(39, 0), kUntouched);
-    EXPECT_EQ(At(40, 0), Sys(kColorHighlight)) << "fill from 40";
+    EXPECT_EQ(At(40, 0), Sys(SysColorIndex::Highlight)) << "fill from 40";
     ASSERT_EQ(Texts().size(), 2u);
     EXPECT_EQ(Texts()[0].X, 43) << "caption from 43";
 
     // The bar: columns 0 to 18 over the level's height less one row.
-    EXPECT_EQ(At(0, 0), Sys(kColorInactiveCaption));
-    EXPECT_EQ(At(18, h - 2), Sys(kColorInactiveCaption));
+    EXPECT_EQ(At(0, 0), Sys(SysColorIndex::InactiveCaption));
+    EXPECT_EQ(At(18, h - 2), Sys(SysColorIndex::InactiveCaption));
     EXPECT_EQ(At(19, 0), kUntouched);
     EXPECT_EQ(At(0, h - 1), kUntouched);
     const sim::SimTextOp& bar = Texts()[1];
@@ -270,11 +262,11 @@ TEST_F(MenuPainterTest, SideBarBesideTheProgramSubmenu) {
     EXPECT_EQ(bar.Escapement, 900);
     EXPECT_EQ(bar.X, (20 - 16) / 2);
     EXPECT_EQ(bar.Y, h - 4);
-    EXPECT_EQ(bar.Color, Sys(kColorInactiveCaptionText));
+    EXPECT_EQ(bar.Color, Sys(SysColorIndex::InactiveCaptionText));
     EXPECT_EQ(bar.Clip, (TRect{0, 0, 20, h}));
     EXPECT_EQ(bar.Font, (FontSpec{"Verdana", 10, false, false, false}));
-    EXPECT_EQ(At(4, h - 6), Sys(kColorInactiveCaptionText)) << "first letter just above the start";
-    EXPECT_EQ(At(4, h - 4), Sys(kColorInactiveCaption));
+    EXPECT_EQ(At(4, h - 6), Sys(SysColorIndex::InactiveCaptionText)) << "first letter just above the start";
+    EXPECT_EQ(At(4, h - 4), Sys(SysColorIndex::InactiveCaption));
     EXPECT_EQ(canvas->Font.Escapement, 0) << "the rotated font is given back";
 
     painter.DrawItem(manage, *canvas, TRect{0, 27, 140, 46}, false, images);
@@ -284,7 +276,7 @@ TEST_F(MenuPainterTest, SideBarBesideTheProgramSubmenu) {
     EXPECT_EQ(Texts()[3].Text, "Pivola") << "the whole bar again";
 
     painter.DrawItem(about, *canvas, TRect{0, 46, 140, 65}, false, images);
-    EXPECT_EQ(At(20, 46), Sys(kColorMenu)) << "without an image the fill starts at the bar offset";
+    EXPECT_EQ(At(20, 46), Sys(SysColorIndex::Menu)) << "without an image the fill starts at the bar offset";
     EXPECT_EQ(At(19, 46), kUntouched);
 }
 
@@ -308,21 +300,21 @@ TEST_F(MenuPainterTest, HeadingWithTheSystemMenuFont) {
     EXPECT_EQ(caption.Underlined, -1);
     EXPECT_EQ((std::pair{caption.X, caption.Y}), (std::pair{55, 2}));
     EXPECT_EQ(caption.Font, (FontSpec{"Segoe UI", 9}));
-    EXPECT_EQ(caption.Color, Sys(kColorMenuText));
+    EXPECT_EQ(caption.Color, Sys(SysColorIndex::MenuText));
     EXPECT_TRUE(caption.Opaque);
-    EXPECT_EQ(caption.Background, Sys(kColorMenu));
+    EXPECT_EQ(caption.Background, Sys(SysColorIndex::Menu));
 
-    EXPECT_EQ(At(0, 0), Sys(kColorMenu));
-    EXPECT_EQ(At(139, 18), Sys(kColorMenu));
-    EXPECT_EQ(At(0, 8), Sys(kColorMenu));
+    EXPECT_EQ(At(0, 0), Sys(SysColorIndex::Menu));
+    EXPECT_EQ(At(139, 18), Sys(SysColorIndex::Menu));
+    EXPECT_EQ(At(0, 8), Sys(SysColorIndex::Menu));
     for (int x : {0, 54, 85, 139}) {
-        EXPECT_EQ(At(x, 9), Sys(kColorBtnShadow)) << x;
-        EXPECT_EQ(At(x, 10), Sys(kColorBtnHighlight)) << x;
+        EXPECT_EQ(At(x, 9), Sys(SysColorIndex::BtnShadow)) << x;
+        EXPECT_EQ(At(x, 10), Sys(SysColorIndex::BtnHighlight)) << x;
     }
-    EXPECT_EQ(At(0, 11), Sys(kColorMenu));
-    EXPECT_EQ(At(55, 9), Sys(kColorMenu)) << "the caption's background interrupts the line";
-    EXPECT_EQ(At(56, 9), Sys(kColorMenuText));
-    EXPECT_EQ(At(56, 14), Sys(kColorMenu)) << "no underline";
+    EXPECT_EQ(At(0, 11), Sys(SysColorIndex::Menu));
+    EXPECT_EQ(At(55, 9), Sys(SysColorIndex::Menu)) << "the caption's background interrupts the line";
+    EXPECT_EQ(At(56, 9), Sys(SysColorIndex::MenuText));
+    EXPECT_EQ(At(56, 14), Sys(SysColorIndex::Menu)) << "no underline";
 
     TBitmap32 unselected = surface->Pixels();
     Fresh();
@@ -344,11 +336,11 @@ TEST_F(MenuPainterTest, HeadingBesideTheSideBar) {
         << "centred right of the bar";
     EXPECT_EQ(Texts()[1].Text, "Pivola");
     EXPECT_EQ(Texts()[1].Y, 38 - 4);
-    EXPECT_EQ(At(18, 9), Sys(kColorInactiveCaption));
+    EXPECT_EQ(At(18, 9), Sys(SysColorIndex::InactiveCaption));
     EXPECT_EQ(At(19, 9), kUntouched);
-    EXPECT_EQ(At(20, 9), Sys(kColorBtnShadow)) << "the line starts at the bar offset";
-    EXPECT_EQ(At(20, 10), Sys(kColorBtnHighlight));
-    EXPECT_EQ(At(20, 0), Sys(kColorMenu));
+    EXPECT_EQ(At(20, 9), Sys(SysColorIndex::BtnShadow)) << "the line starts at the bar offset";
+    EXPECT_EQ(At(20, 10), Sys(SysColorIndex::BtnHighlight));
+    EXPECT_EQ(At(20, 0), Sys(SysColorIndex::Menu));
 }
 
 }  // namespace
