@@ -7,18 +7,19 @@ namespace pv::sim {
 
 SimSystemInfo::SimSystemInfo() : mainThread_(std::this_thread::get_id()) {
     // Distinct values per use, so that a painter test can tell every colour apart.
+    using namespace SysColorIndex;
     Colors = {
-        {3, 0x00DBCDBF},   // inactive caption
-        {4, 0x00F0F0F0},   // menu
-        {5, 0x00FFFFFF},   // window
-        {7, 0x00000000},   // menu text
-        {8, 0x00000000},   // window text
-        {13, 0x00FF9933},  // highlight
-        {14, 0x00FFFFFE},  // highlight text
-        {15, 0x00F0F0F0},  // button face
-        {16, 0x00A0A0A0},  // button shadow
-        {19, 0x00544E43},  // inactive caption text
-        {20, 0x00FFFFFD},  // button highlight
+        {InactiveCaption, 0x00DBCDBF},
+        {Menu, 0x00F0F0F0},
+        {Window, 0x00FFFFFF},
+        {MenuText, 0x00000000},
+        {WindowText, 0x00000000},
+        {Highlight, 0x00FF9933},
+        {HighlightText, 0x00FFFFFE},
+        {BtnFace, 0x00F0F0F0},
+        {BtnShadow, 0x00A0A0A0},
+        {InactiveCaptionText, 0x00544E43},
+        {BtnHighlight, 0x00FFFFFD},
     };
 }
 
