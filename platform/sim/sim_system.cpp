@@ -7,19 +7,18 @@ namespace pv::sim {
 
 SimSystemInfo::SimSystemInfo() : mainThread_(std::this_thread::get_id()) {
     // Distinct values per use, so that a painter test can tell every colour apart.
-    using namespace SysColorIndex;
     Colors = {
-        {InactiveCaption, 0x00DBCDBF},
-        {Menu, 0x00F0F0F0},
-        {Window, 0x00FFFFFF},
-        {MenuText, 0x00000000},
-        {WindowText, 0x00000000},
-        {Highlight, 0x00FF9933},
-        {HighlightText, 0x00FFFFFE},
-        {BtnFace, 0x00F0F0F0},
-        {BtnShadow, 0x00A0A0A0},
-        {InactiveCaptionText, 0x00544E43},
-        {BtnHighlight, 0x00FFFFFD},
+        {SysColorIndex::InactiveCaption, 0x00DBCDBF},
+        {SysColorIndex::Menu, 0x00F0F0F0},
+        {SysColorIndex::Window, 0x00FFFFFF},
+        {SysColorIndex::MenuText, 0x00000000},
+        {SysColorIndex::WindowText, 0x00000000},
+        {SysColorIndex::Highlight, 0x00FF9933},
+        {SysColorIndex::HighlightText, 0x00FFFFFE},
+        {SysColorIndex::BtnFace, 0x00F0F0F0},
+        {SysColorIndex::BtnShadow, 0x00A0A0A0},
+        {SysColorIndex::InactiveCaptionText, 0x00544E43},
+        {SysColorIndex::BtnHighlight, 0x00FFFFFD},
     };
 }
 
