@@ -45,4 +45,15 @@ LRESULT GuardedCall(Fn&& fn, LRESULT onError = 0) {
 
 HINSTANCE ModuleInstance();
 
+// The object a window procedure serves: bound at WM_NCCREATE from the creation
+// parameter into the window's user data, read from there for every later message.
+template <typename T>
+T* BoundObject(HWND hwnd, UINT msg, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    }
+    return reinterpret_cast<T*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
 }  // namespace pv::win32

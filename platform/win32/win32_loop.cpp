@@ -9,11 +9,7 @@ constexpr UINT kRunCall = WM_APP + 1;
 const wchar_t* kLoopClass = L"PivolaLoopWindow";
 
 LRESULT CALLBACK LoopProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    }
-    auto* loop = reinterpret_cast<Win32EventLoop*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* loop = BoundObject<Win32EventLoop>(hwnd, msg, lp);
     if (loop) {
         switch (msg) {
             case kRunCall: return GuardedCall([&] { loop->RunOneCall(); return LRESULT(0); });

@@ -93,11 +93,7 @@ void Draw(IMenuSink& sink, const DRAWITEMSTRUCT& dis) {
 }
 
 LRESULT CALLBACK MenuOwnerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    }
-    auto* sink = reinterpret_cast<IMenuSink*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* sink = BoundObject<IMenuSink>(hwnd, msg, lp);
     if (!sink) return DefWindowProcW(hwnd, msg, wp, lp);
     switch (msg) {
         case WM_MEASUREITEM: {

@@ -11,15 +11,6 @@ constexpr UINT kTrayCallback = WM_APP + 10;
 const wchar_t* kTrayClass = L"PivolaTrayWindow";
 const wchar_t* kHotKeyClass = L"PivolaHotKeyWindow";
 
-template <typename Self>
-Self* Bind(HWND hwnd, UINT msg, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    }
-    return reinterpret_cast<Self*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
-
 void EnsureClass(const wchar_t* name, WNDPROC proc) {
     WNDCLASSW existing{};
     if (GetClassInfoW(ModuleInstance(), name, &existing)) return;
@@ -87,7 +78,7 @@ private:
     }
 
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-        auto* self = Bind<Win32TrayIconPeer>(hwnd, msg, lp);
+        auto* self = BoundObject<Win32TrayIconPeer>(hwnd, msg, lp);
         if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
         if (msg == kTrayCallback) {
             return GuardedCall([&] {
@@ -160,7 +151,7 @@ public:
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-        auto* self = Bind<Win32HotKeyPeer>(hwnd, msg, lp);
+        auto* self = BoundObject<Win32HotKeyPeer>(hwnd, msg, lp);
         if (self && msg == WM_HOTKEY && static_cast<int>(wp) == self->id_)
             return GuardedCall([&] {
                 self->sink_.PeerHotKey();

@@ -25,11 +25,7 @@ public:
     void Post(uint32_t msg, uintptr_t w, intptr_t l) override { PostMessageW(hwnd_, msg, w, l); }
 
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-        if (msg == WM_NCCREATE) {
-            auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-        }
-        auto* self = reinterpret_cast<Win32MessageWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        auto* self = BoundObject<Win32MessageWindow>(hwnd, msg, lp);
         if (self && self->proc_ && msg != WM_NCCREATE && msg != WM_NCDESTROY) {
             intptr_t result = 0;
             bool handled = false;
@@ -149,11 +145,7 @@ public:
     }
 
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-        if (msg == WM_NCCREATE) {
-            auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-        }
-        auto* self = reinterpret_cast<Win32FormPeer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        auto* self = BoundObject<Win32FormPeer>(hwnd, msg, lp);
         if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
         switch (msg) {
             case WM_CLOSE:

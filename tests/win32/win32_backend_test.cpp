@@ -1,6 +1,6 @@
 // The real backend under Windows (or Wine): files, folders, the documents folder, the
 // version record, private-profile files, the message loop and the native peers.
-#include "platform/win32/win32_common.h"
+#include "tests/win32/win32_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -18,35 +18,7 @@
 namespace pv {
 namespace {
 
-class Win32Test : public ::testing::Test {
-protected:
-    void SetUp() override {
-        platform = win32::CreateWin32Platform();
-        wchar_t tmp[MAX_PATH];
-        GetTempPathW(MAX_PATH, tmp);
-        std::string base = IncludeBackslash(Narrow(tmp));
-        root = base + "pivola-wintest-" + std::to_string(GetCurrentProcessId()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name() + "\\";
-        ASSERT_TRUE(platform->Files().ForceDirectories(root));
-    }
-    void TearDown() override {
-        SHFILEOPSTRUCTW op{};
-        std::wstring from = std::wstring(root.begin(), root.end()) + L'\0';
-        op.wFunc = FO_DELETE;
-        op.pFrom = from.c_str();
-        op.fFlags = FOF_NO_UI;
-        SHFileOperationW(&op);
-    }
-    static std::string IncludeBackslash(std::string s) { return s.empty() || s.back() == '\\' ? s : s + "\\"; }
-    static std::string Narrow(const wchar_t* w) {
-        int n = WideCharToMultiByte(CP_UTF8, 0, w, -1, nullptr, 0, nullptr, nullptr);
-        std::string s(n > 0 ? n - 1 : 0, '\0');
-        WideCharToMultiByte(CP_UTF8, 0, w, -1, s.data(), n, nullptr, nullptr);
-        return s;
-    }
-    std::unique_ptr<Platform> platform;
-    std::string root;
-};
+using Win32Test = testing::Win32FolderTest;
 
 TEST_F(Win32Test, FoldersAndFiles) {
     IFileSystem& fs = platform->Files();

@@ -1,6 +1,6 @@
 // The real shell's file icons, icon files read by the system, and the native image list
 // behind TImageList, checked by what the system draws from it.
-#include "platform/win32/win32_common.h"
+#include "tests/win32/win32_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -20,47 +20,20 @@
 namespace pv {
 namespace {
 
-std::string Utf8(const wchar_t* w) {
-    int n = WideCharToMultiByte(CP_UTF8, 0, w, -1, nullptr, 0, nullptr, nullptr);
-    std::string s(n > 0 ? n - 1 : 0, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, w, -1, s.data(), n, nullptr, nullptr);
-    return s;
-}
-
-class Win32Icons : public ::testing::Test {
+class Win32Icons : public testing::Win32FolderTest {
 protected:
-    void SetUp() override {
-        platform = win32::CreateWin32Platform();
-        wchar_t tmp[MAX_PATH];
-        GetTempPathW(MAX_PATH, tmp);
-        root = Utf8(tmp);
-        if (root.empty() || root.back() != '\\') root += '\\';
-        root += "pivola-icons-" + std::to_string(GetCurrentProcessId()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name() + "\\";
-        ASSERT_TRUE(platform->Files().ForceDirectories(root));
-    }
-    void TearDown() override {
-        SHFILEOPSTRUCTW op{};
-        std::wstring from = std::wstring(root.begin(), root.end()) + L'\0';
-        op.wFunc = FO_DELETE;
-        op.pFrom = from.c_str();
-        op.fFlags = FOF_NO_UI;
-        SHFileOperationW(&op);
-    }
     static int OpaquePixels(const TBitmap32& b) {
         int n = 0;
         for (uint32_t p : b.Pixels) n += (p >> 24) == 0xFF;
         return n;
     }
-    std::unique_ptr<Platform> platform;
-    std::string root;
 };
 
 TEST_F(Win32Icons, TheShellGivesSmallVisibleIconsForDocumentsAndPrograms) {
     platform->Files().WriteAllBytes(root + "notes.txt", "");
     wchar_t self[MAX_PATH];
     ASSERT_GT(GetModuleFileNameW(nullptr, self, MAX_PATH), 0u);
-    for (const std::string& path : {root + "notes.txt", Utf8(self), root}) {
+    for (const std::string& path : {root + "notes.txt", win32::Narrow(self), root}) {
         std::optional<TBitmap32> icon = platform->Shell().FileSmallIcon(path);
         ASSERT_TRUE(icon) << path;
         EXPECT_EQ(icon->Width, 16) << path;
