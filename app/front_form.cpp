@@ -30,7 +30,7 @@ void TFormFront::LoadLayout() {
     tvItems = TComponent::Create<TTreeView>(this);
     tvItems->SetName("tvItems");
     tvItems->SetParent(this);
-    tvItems->Align = TAlign::Client;
+    tvItems->SetAlign(TAlign::Client);
     tvItems->OnExpanded = [this](TComponent* s, TTreeNode* n) { tvItemsExpanded(s, n); };
     tvItems->OnCollapsed = [this](TComponent* s, TTreeNode* n) { tvItemsCollapsed(s, n); };
     // The undo copy is a hidden second tree.
@@ -58,7 +58,7 @@ void TFormFront::LoadLayout() {
     PanelSide = TComponent::Create<TPanel>(this);
     PanelSide->SetName("PanelSide");
     PanelSide->SetParent(this);
-    PanelSide->Align = TAlign::Right;
+    PanelSide->SetAlign(TAlign::Right);
     PanelSide->SetBounds(440, 0, 280, 520);
     BuildSidePanels();
 
@@ -98,7 +98,7 @@ TPanel* MakeSidePanel(TComponent* owner, TWinControl* column, const char* name, 
     TPanel* panel = Make<TPanel>(owner, column, name, "");
     panel->SetBounds(0, top, column->Width(), height);
     header = Make<TPanel>(owner, panel, headerName, caption);
-    header->Align = TAlign::Top;
+    header->SetAlign(TAlign::Top);
     header->SetBounds(0, 0, column->Width(), 20);
     return panel;
 }
@@ -136,7 +136,7 @@ void TFormFront::BuildSidePanels() {
     lblUserRunAs = Make<TLabel>(this, pnlEditLaunch, "lblUserRunAs", "Elevate");
     chkUserRunAs = Make<TCheckBox>(this, pnlEditLaunch, "chkUserRunAs", "Run as admin",
                                    "Windows Vista and later functionality to elevate user rights in launched application");
-    chkUserRunAs->ShowHint = true;
+    chkUserRunAs->SetShowHint(true);
 
     pnlTools = MakeSidePanel(this, PanelSide, "pnlTools", pnlToolsHeader, "pnlToolsHeader", "Tools", 380, 140);
     BitBtnSweep = Make<TBitBtn>(this, pnlTools, "BitBtnSweep", "&Sweep",
@@ -163,7 +163,7 @@ void TFormFront::BuildSidePanels() {
     edtFileType->SetEnabled(false);
 
     StatusBarHelp = Make<TvdStatusBar>(this, this, "StatusBarHelp", "");
-    StatusBarHelp->Align = TAlign::Bottom;
+    StatusBarHelp->SetAlign(TAlign::Bottom);
     StatusBarHelp->SetAutoHintDef(
         "Use \"Find and Attach\" to add shortcuts. Alternatively, \"drag-and-drop\" from Windows into Pivola.");
 }

@@ -94,6 +94,13 @@ void TApplication::DoIdle() {
         if (hook->OnIdle) Guard(hook, [&] { hook->OnIdle(hook); });
 }
 
+void TApplication::SetHint(const std::string& hint) {
+    hint_ = hint;
+    // The pointer came onto a control: the hint applies anew even when its text is the same.
+    for (auto* hook : std::vector<TApplicationEvents*>(hooks_))
+        if (hook->OnHint) Guard(hook, [&] { hook->OnHint(hook); });
+}
+
 void TApplication::Minimize() {
     if (minimized_) return;
     minimized_ = true;

@@ -56,6 +56,10 @@ public:
     void SetMainForm(TForm* form) { mainForm_ = form; }
     void FormDestroyed(TForm* form);
 
+    // The hint of the control under the pointer; every change reaches the hooks' OnHint.
+    const std::string& Hint() const { return hint_; }
+    void SetHint(const std::string& hint);
+
     bool ShowMainForm = true;
     bool MainFormOnTaskBar = false;
     bool ShowHint = true;
@@ -79,6 +83,7 @@ private:
     bool terminated_ = false;
     bool minimized_ = false;
     std::string title_;
+    std::string hint_;
     TForm* mainForm_ = nullptr;
     TBiDiMode bidi_ = TBiDiMode::LeftToRight;
     std::vector<TApplicationEvents*> hooks_;

@@ -13,6 +13,7 @@ public:
 
     TExceptionEvent OnException;
     TNotifyEvent OnIdle;
+    TNotifyEvent OnHint;
     TNotifyEvent OnMinimize;
     TNotifyEvent OnRestore;
 };

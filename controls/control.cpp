@@ -3,8 +3,21 @@
 #include <algorithm>
 
 #include "controls/application.h"
+#include "controls/form.h"
 
 namespace pv {
+
+std::string GetShortHint(const std::string& hint) {
+    size_t bar = hint.find('|');
+    return bar == std::string::npos ? hint : hint.substr(0, bar);
+}
+
+std::string GetLongHint(const std::string& hint) {
+    size_t bar = hint.find('|');
+    return bar == std::string::npos ? hint : hint.substr(bar + 1);
+}
+
+// ---- TControl ----------------------------------------------------------------------------
 
 TControl::~TControl() {
     if (parent_) parent_->RemoveControl(this);
@@ -20,48 +33,129 @@ void TControl::BeforeDestruction() {
 
 void TControl::SetParent(TWinControl* parent) {
     if (parent_ == parent) return;
-    if (parent_) parent_->RemoveControl(this);
-    parent_ = parent;
     if (parent_) {
-        parent_->InsertControl(this);
-        if (parent_->Handle() && !HasPeer() && visible_) CreatePeer(parent_->Handle());
+        DestroyPeer();
+        parent_->RemoveControl(this);
+        if (align_ != TAlign::None) parent_->Realign();
     }
+    parent_ = parent;
+    if (!parent_) return;
+    parent_->InsertControl(this);
+    if (parent_->Handle() && visible_) CreatePeer(parent_->Handle());
+    if (align_ != TAlign::None) parent_->Realign();
+}
+
+TForm* TControl::ParentForm() const {
+    const TControl* c = this;
+    while (c->parent_) c = c->parent_;
+    return dynamic_cast<TForm*>(const_cast<TControl*>(c));
+}
+
+NativeHandle TControl::Handle() const { return peer_ ? peer_->Handle() : 0; }
+
+void TControl::CreatePeer(NativeHandle parentHandle) {
+    if (peer_ || !parentHandle) return;
+    peer_ = MakePeer(parentHandle);
+    if (!peer_) return;
+    // The whole state goes over, as the new window knows nothing yet.
+    peer_->SetFont(Font());
+    peer_->SetText(caption_);
+    peer_->SetBounds(bounds_);
+    peer_->SetEnabled(enabled_);
+    PushHint();
+    ReplayState();
+    if (auto* container = dynamic_cast<TWinControl*>(this)) container->CreateChildPeers();
+    peer_->SetVisible(visible_);
+}
+
+void TControl::DestroyPeer() {
+    if (auto* container = dynamic_cast<TWinControl*>(this))
+        for (auto* c : container->controls_) c->DestroyPeer();
+    peer_.reset();
 }
 
 void TControl::SetCaption(const std::string& caption) {
     if (caption_ == caption) return;
     caption_ = caption;
+    if (peer_) peer_->SetText(caption_);
     CaptionChanged();
 }
 
 void TControl::SetHint(const std::string& hint) {
     if (hint_ == hint) return;
     hint_ = hint;
-    HintChanged();
+    PushHint();
+}
+
+void TControl::SetShowHint(bool show) {
+    if (showHint_ == show) return;
+    showHint_ = show;
+    PushHint();
+}
+
+void TControl::PushHint() {
+    if (peer_) peer_->SetHint(showHint_ ? GetShortHint(hint_) : std::string());
 }
 
 void TControl::SetVisible(bool visible) {
     if (visible_ == visible) return;
     visible_ = visible;
+    if (peer_) peer_->SetVisible(visible_);
+    else if (visible_ && parent_ && parent_->Handle()) CreatePeer(parent_->Handle());
+    if (parent_ && align_ != TAlign::None) parent_->Realign();
     VisibleChanged();
 }
 
 void TControl::SetEnabled(bool enabled) {
     if (enabled_ == enabled) return;
     enabled_ = enabled;
+    if (peer_) peer_->SetEnabled(enabled_);
     EnabledChanged();
 }
 
+const FontSpec& TControl::Font() const { return parentFont_ && parent_ ? parent_->Font() : font_; }
+
+void TControl::SetFont(const FontSpec& font) {
+    parentFont_ = false;
+    font_ = font;
+    FontChanged();
+}
+
+void TControl::FontChanged() {
+    if (peer_) peer_->SetFont(Font());
+}
+
 void TControl::SetBounds(int left, int top, int width, int height) {
-    TRect r{left, top, left + width, top + height};
+    TRect r{left, top, left + std::max(width, minWidth_), top + std::max(height, minHeight_)};
     if (bounds_ == r) return;
     bounds_ = r;
+    if (peer_) peer_->SetBounds(bounds_);
     BoundsChanged();
+    // An aligned control that changes its own size moves its neighbours.
+    if (parent_ && align_ != TAlign::None && !parent_->Aligning()) parent_->Realign();
+}
+
+void TControl::SetAlign(TAlign align) {
+    if (align_ == align) return;
+    align_ = align;
+    if (parent_) parent_->Realign();
+}
+
+void TControl::SetMinSize(int width, int height) {
+    minWidth_ = width;
+    minHeight_ = height;
+    SetBounds(bounds_.Left, bounds_.Top, bounds_.Width(), bounds_.Height());
 }
 
 void TControl::Click() {
     if (OnClick) Application()->Guard(this, [&] { OnClick(this); });
 }
+
+void TControl::PeerMouseEnter() {
+    Application()->Guard(this, [&] { Application()->SetHint(hint_); });
+}
+
+// ---- TWinControl -------------------------------------------------------------------------
 
 void TWinControl::InsertControl(TControl* c) {
     if (std::find(controls_.begin(), controls_.end(), c) == controls_.end()) controls_.push_back(c);
@@ -72,6 +166,75 @@ void TWinControl::RemoveControl(TControl* c) { controls_.erase(std::remove(contr
 void TWinControl::CreateChildPeers() {
     for (auto* c : controls_)
         if (!c->HasPeer() && c->Visible()) c->CreatePeer(Handle());
+}
+
+void TWinControl::BoundsChanged() {
+    TRect client = ClientRect();
+    if (TSize{client.Width(), client.Height()} != laidOutClient_) Realign();
+}
+
+void TWinControl::FontChanged() {
+    TControl::FontChanged();
+    for (auto* c : controls_)
+        if (c->parentFont_) c->FontChanged();
+}
+
+void TWinControl::Realign() { AlignControls(ClientRect()); }
+
+int TWinControl::AlignControls(TRect area) {
+    ++aligning_;
+    TSize client{area.Width(), area.Height()};
+    TRect rest = area;
+    int lowest = area.Top;
+    for (TAlign kind : {TAlign::Top, TAlign::Bottom, TAlign::Left, TAlign::Right, TAlign::Client}) {
+        for (auto* c : controls_) {
+            if (c->align_ != kind || !c->visible_) continue;
+            int w = c->Width(), h = c->Height();
+            switch (kind) {
+                case TAlign::Top:
+                    c->SetBounds(rest.Left, rest.Top, rest.Width(), h);
+                    rest.Top += c->Height();
+                    break;
+                case TAlign::Bottom:
+                    c->SetBounds(rest.Left, rest.Bottom - h, rest.Width(), h);
+                    rest.Bottom -= c->Height();
+                    break;
+                case TAlign::Left:
+                    c->SetBounds(rest.Left, rest.Top, w, rest.Height());
+                    rest.Left += c->Width();
+                    break;
+                case TAlign::Right:
+                    c->SetBounds(rest.Right - w, rest.Top, w, rest.Height());
+                    rest.Right -= c->Width();
+                    break;
+                default:
+                    c->SetBounds(rest.Left, rest.Top, rest.Width(), rest.Height());
+                    break;
+            }
+        }
+    }
+    // Anchored children keep their distances to the edges they are anchored to.
+    bool resized = laidOutClient_.cx >= 0 && client != laidOutClient_;
+    int dw = client.cx - laidOutClient_.cx, dh = client.cy - laidOutClient_.cy;
+    for (auto* c : controls_) {
+        if (c->align_ == TAlign::None && resized) {
+            TRect b = c->bounds_;
+            unsigned a = c->anchors_;
+            if (a & Anchor::Right) {
+                if (a & Anchor::Left) b.Right += dw;
+                else b.Left += dw, b.Right += dw;
+            }
+            if (a & Anchor::Bottom) {
+                if (a & Anchor::Top) b.Bottom += dh;
+                else b.Top += dh, b.Bottom += dh;
+            }
+            c->SetBounds(b.Left, b.Top, b.Width(), b.Height());
+        }
+        if (c->visible_) lowest = std::max(lowest, c->bounds_.Bottom);
+    }
+    laidOutClient_ = client;
+    --aligning_;
+    return lowest;
 }
 
 }  // namespace pv

@@ -1,17 +1,23 @@
 #include "controls/form.h"
 
 #include "controls/application.h"
+#include "controls/buttons.h"
 
 namespace pv {
 
+namespace {
+// The frame a window is assumed to have before the system made it and can tell.
+constexpr TSize kNominalFrame{16, 39};
+}  // namespace
+
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
     visible_ = false;
+    parentFont_ = false;
     bounds_ = {100, 100, 100 + 640, 100 + 480};
+    client_ = {640 - kNominalFrame.cx, 480 - kNominalFrame.cy};
 }
 
 TForm::~TForm() = default;
-
-NativeHandle TForm::Handle() const { return peer_ ? peer_->Handle() : 0; }
 
 FormParams TForm::CreateParams() const {
     FormParams p;
@@ -24,15 +30,54 @@ FormParams TForm::CreateParams() const {
 
 void TForm::HandleNeeded() {
     if (peer_) return;
-    peer_ = GetPlatform().UI().CreateFormPeer(*this, CreateParams());
+    auto peer = GetPlatform().UI().CreateFormPeer(*this, CreateParams());
+    IFormPeer* form = peer.get();
+    peer_ = std::move(peer);
     // Creating a peer replays the whole state.
-    peer_->SetFont(font_);
-    peer_->SetRightToLeft(rtl_);
-    peer_->SetCloseEnabled(closeEnabled_);
-    peer_->SetBounds(bounds_);
-    if (state_ != WindowState::Normal) peer_->SetWindowState(state_);
+    form->SetFont(Font());
+    form->SetRightToLeft(rtl_);
+    form->SetCloseEnabled(closeEnabled_);
+    form->SetMinTrackSize(minTrack_);
+    if (clientWanted_) {
+        TSize outer = form->WindowSizeFor(client_);
+        bounds_.Right = bounds_.Left + std::max(outer.cx, minWidth_);
+        bounds_.Bottom = bounds_.Top + std::max(outer.cy, minHeight_);
+        clientWanted_ = false;
+    }
+    form->SetBounds(bounds_);
+    if (state_ != WindowState::Normal) form->SetWindowState(state_);
+    ClientChanged(form->ClientSize());
     CreateChildPeers();
-    if (visible_) peer_->SetVisible(true);
+    if (!enabled_) form->SetEnabled(false);
+    if (visible_) form->SetVisible(true);
+}
+
+void TForm::SetClientSize(int width, int height) {
+    if (IFormPeer* form = FormPeer()) {
+        TSize outer = form->WindowSizeFor({width, height});
+        SetBounds(bounds_.Left, bounds_.Top, outer.cx, outer.cy);
+        return;
+    }
+    clientWanted_ = true;
+    bounds_.Right = bounds_.Left + width + kNominalFrame.cx;
+    bounds_.Bottom = bounds_.Top + height + kNominalFrame.cy;
+    ClientChanged({width, height});
+}
+
+void TForm::SetMinTrackSize(int width, int height) {
+    minTrack_ = {width, height};
+    SetMinSize(width, height);
+    if (IFormPeer* form = FormPeer()) form->SetMinTrackSize(minTrack_);
+}
+
+int TForm::Scale96(int pixels) const {
+    int ppi = GetPlatform().System().ScreenPixelsPerInch();
+    return ppi == 96 || ppi <= 0 ? pixels : (pixels * ppi + 48) / 96;
+}
+
+void TForm::ClientChanged(TSize client) {
+    client_ = client;
+    Realign();
 }
 
 void TForm::AfterConstruction() {
@@ -69,7 +114,6 @@ void TForm::Show() {
 void TForm::Hide() { SetVisible(false); }
 
 void TForm::VisibleChanged() {
-    if (peer_) peer_->SetVisible(visible_);
     if (visible_ && OnShow) Application()->Guard(this, [&] { OnShow(this); });
     if (!visible_ && OnHide) Application()->Guard(this, [&] { OnHide(this); });
 }
@@ -97,53 +141,53 @@ void TForm::Release() {
     Application()->QueueCall([this] { TComponent::Free(this); }, AliveToken());
 }
 
-WindowState TForm::GetWindowState() const { return peer_ ? peer_->GetPlacement().State : state_; }
+WindowState TForm::GetWindowState() const { return peer_ ? FormPeer()->GetPlacement().State : state_; }
 
 void TForm::SetWindowState(WindowState state) {
     state_ = state;
-    if (peer_) peer_->SetWindowState(state);
+    if (peer_) FormPeer()->SetWindowState(state);
 }
 
 WindowPlacement TForm::GetPlacement() const {
-    if (peer_) return peer_->GetPlacement();
+    if (peer_) return FormPeer()->GetPlacement();
     return WindowPlacement{state_, bounds_};
-}
-
-void TForm::SetFont(const FontSpec& font) {
-    font_ = font;
-    if (peer_) peer_->SetFont(font);
 }
 
 void TForm::SetRightToLeft(bool rtl) {
     if (rtl_ == rtl) return;
     rtl_ = rtl;
-    if (peer_) peer_->SetRightToLeft(rtl);
+    if (peer_) FormPeer()->SetRightToLeft(rtl);
 }
 
 void TForm::SetCloseEnabled(bool enabled) {
     closeEnabled_ = enabled;
-    if (peer_) peer_->SetCloseEnabled(enabled);
+    if (peer_) FormPeer()->SetCloseEnabled(enabled);
 }
 
 void TForm::BringToFront() {
-    if (peer_) peer_->BringToFront();
-}
-
-void TForm::CaptionChanged() {
-    if (peer_) peer_->SetCaption(caption_);
+    if (peer_) FormPeer()->BringToFront();
 }
 
 void TForm::BoundsChanged() {
-    if (peer_) peer_->SetBounds(bounds_);
+    // With a window, its size reports the client area back; without one the nominal
+    // frame stands in.
+    if (!peer_) ClientChanged({bounds_.Width() - kNominalFrame.cx, bounds_.Height() - kNominalFrame.cy});
 }
 
 void TForm::PeerCloseRequested() {
     Application()->Guard(this, [&] { Close(); });
 }
 
-void TForm::PeerPlacementChanged(const WindowPlacement& placement, bool visible) {
+void TForm::PeerPlacementChanged(const WindowPlacement& placement, bool visible, TSize client) {
     state_ = placement.State;
     bounds_ = placement.Normal;
+    // A minimised window keeps the layout of its normal client area.
+    if (placement.State != WindowState::Minimized && client.cx > 0 && client.cy > 0 && client != client_)
+        Application()->Guard(this, [&] { ClientChanged(client); });
+}
+
+void TForm::PeerCancelKey() {
+    if (CancelControl && CancelControl->Visible() && CancelControl->Enabled()) CancelControl->Click();
 }
 
 bool TForm::PeerMessage(uint32_t msg, uintptr_t wParam, intptr_t lParam, intptr_t& result) {

@@ -14,14 +14,14 @@ enum class TCloseAction { None, Hide, Free, Minimize };
 using TCloseEvent = std::function<void(TComponent* sender, TCloseAction& action)>;
 using TCloseQueryEvent = std::function<void(TComponent* sender, bool& canClose)>;
 
+class TButton;
+
 class TForm : public TWinControl, private IFormSink {
 public:
     explicit TForm(TComponent* owner);
     ~TForm() override;
     PV_COMPONENT_CLASS(TForm)
 
-    NativeHandle Handle() const override;
-    bool HasPeer() const override { return peer_ != nullptr; }
     // Creates the native window now (it is otherwise made at the end of construction).
     void HandleNeeded();
 
@@ -39,8 +39,16 @@ public:
     // The normal rectangle and the state, as the system reports them.
     WindowPlacement GetPlacement() const;
 
-    const FontSpec& Font() const { return font_; }
-    void SetFont(const FontSpec& font);
+    // The client area, where the children are laid out.
+    TRect ClientRect() const override { return {0, 0, client_.cx, client_.cy}; }
+    // Sizes the window so that its client area gets this size.
+    void SetClientSize(int width, int height);
+    // The window's smallest outer size, also for the user's dragging.
+    void SetMinTrackSize(int width, int height);
+    // A length in pixels at 96 dots per inch, as this window's screen shows it.
+    int Scale96(int pixels) const;
+    // The button that the Escape key presses.
+    TButton* CancelControl = nullptr;
     bool RightToLeft() const { return rtl_; }
     void SetRightToLeft(bool rtl);
     void SetCloseEnabled(bool enabled);
@@ -69,18 +77,21 @@ protected:
     virtual bool HandleMessage(uint32_t msg, uintptr_t wParam, intptr_t lParam, intptr_t& result) { return false; }
     virtual FormParams CreateParams() const;
 
-    void CaptionChanged() override;
     void VisibleChanged() override;
     void BoundsChanged() override;
+    IFormPeer* FormPeer() const { return static_cast<IFormPeer*>(peer_.get()); }
 
 private:
     void PeerCloseRequested() override;
-    void PeerPlacementChanged(const WindowPlacement& placement, bool visible) override;
+    void PeerPlacementChanged(const WindowPlacement& placement, bool visible, TSize client) override;
     bool PeerMessage(uint32_t msg, uintptr_t wParam, intptr_t lParam, intptr_t& result) override;
+    void PeerCancelKey() override;
+    void ClientChanged(TSize client);
 
-    std::unique_ptr<IFormPeer> peer_;
     WindowState state_ = WindowState::Normal;
-    FontSpec font_;
+    TSize client_;
+    TSize minTrack_;
+    bool clientWanted_ = false;  // the client size was asked for before the window existed
     bool rtl_ = false;
     bool closeEnabled_ = true;
 };

@@ -8,6 +8,7 @@
 
 #include "controls/component.h"
 #include "platform/graphics.h"
+#include "platform/ui/image_list.h"
 
 namespace pv {
 

@@ -246,41 +246,29 @@ TTreeView::TTreeView(TComponent* owner) : TWinControl(owner), items_(*this) {}
 
 TTreeView::~TTreeView() {
     OnChange = nullptr;
-    peer_.reset();
+    DestroyPeer();
 }
 
-NativeHandle TTreeView::Handle() const { return peer_ ? peer_->Handle() : 0; }
-
-void TTreeView::CreatePeer(NativeHandle parentHandle) {
-    if (peer_) return;
-    peer_ = GetPlatform().UI().CreateTreeViewPeer(*this, parentHandle);
-    peer_->SetBounds(bounds_);
-    if (images_) peer_->SetImageList(images_);
-    items_.ReplayInto(*peer_, nullptr);
-    if (selected_) peer_->SelectNode(Key(selected_));
-    peer_->SetVisible(visible_);
+std::unique_ptr<IControlPeer> TTreeView::MakePeer(NativeHandle parent) {
+    return GetPlatform().UI().CreateTreeViewPeer(*this, parent);
 }
 
-void TTreeView::DestroyPeer() { peer_.reset(); }
+void TTreeView::ReplayState() {
+    ITreeViewPeer* p = Peer();
+    if (images_) p->SetImageList(images_);
+    items_.ReplayInto(*p, nullptr);
+    if (selected_) p->SelectNode(Key(selected_));
+}
 
 void TTreeView::SetImagesHandle(NativeHandle imageList) {
     images_ = imageList;
-    if (peer_) peer_->SetImageList(imageList);
-}
-
-void TTreeView::VisibleChanged() {
-    if (peer_) peer_->SetVisible(visible_);
-    else if (visible_ && parent_ && parent_->Handle()) CreatePeer(parent_->Handle());
-}
-
-void TTreeView::BoundsChanged() {
-    if (peer_) peer_->SetBounds(bounds_);
+    if (Peer()) Peer()->SetImageList(imageList);
 }
 
 void TTreeView::SetSelected(TTreeNode* node) {
     if (selected_ == node) return;
     selected_ = node;
-    if (peer_) peer_->SelectNode(Key(node));
+    if (Peer()) Peer()->SelectNode(Key(node));
     if (OnChange) Application()->Guard(this, [&] { OnChange(this, node); });
 }
 

@@ -136,10 +136,6 @@ public:
     const TTreeNodes& Items() const { return items_; }
     TTreeNode* Selected() const { return selected_; }
     void SetSelected(TTreeNode* node);
-    NativeHandle Handle() const override;
-    bool HasPeer() const override { return peer_ != nullptr; }
-    void CreatePeer(NativeHandle parentHandle) override;
-    void DestroyPeer() override;
     void SetImagesHandle(NativeHandle imageList);
 
     // The selection-change notification; unassigning it switches the notification off.
@@ -148,11 +144,11 @@ public:
     TTVExpandedEvent OnCollapsed;
     int TreeHeight = 16;  // item height in pixels
 
-    ITreeViewPeer* Peer() const { return peer_.get(); }
+    ITreeViewPeer* Peer() const { return static_cast<ITreeViewPeer*>(peer_.get()); }
 
 protected:
-    void VisibleChanged() override;
-    void BoundsChanged() override;
+    std::unique_ptr<IControlPeer> MakePeer(NativeHandle parent) override;
+    void ReplayState() override;
 
 private:
     friend class TTreeNode;
@@ -164,7 +160,6 @@ private:
 
     TTreeNodes items_;
     TTreeNode* selected_ = nullptr;
-    std::unique_ptr<ITreeViewPeer> peer_;
     NativeHandle images_ = 0;
 };
 

@@ -29,11 +29,6 @@ inline constexpr int InactiveCaptionText = 19;
 inline constexpr int BtnHighlight = 20;
 }  // namespace SysColorIndex
 
-struct TSize {
-    int cx = 0, cy = 0;
-    bool operator==(const TSize&) const = default;
-};
-
 // Text layout flags of DrawText, numbered as the system numbers them.
 namespace TextFlag {
 inline constexpr unsigned Left = 0x0000;
@@ -75,18 +70,6 @@ public:
 class IBitmapCanvas : public ICanvas {
 public:
     virtual TBitmap32 Pixels() = 0;
-};
-
-// The native image list that a tree view draws its pictures from.
-class IImageListPeer {
-public:
-    virtual ~IImageListPeer() = default;
-    virtual NativeHandle Handle() = 0;
-    virtual void Add(const TBitmap32& image) = 0;
-    virtual void Insert(int index, const TBitmap32& image) = 0;
-    virtual void Delete(int index) = 0;
-    virtual void Clear() = 0;
-    virtual int Count() = 0;
 };
 
 }  // namespace pv

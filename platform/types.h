@@ -21,6 +21,11 @@ struct TPoint {
     bool operator==(const TPoint&) const = default;
 };
 
+struct TSize {
+    int cx = 0, cy = 0;
+    bool operator==(const TSize&) const = default;
+};
+
 struct OsVersion {
     uint32_t PlatformId = 2;  // 2: the NT family, 1: Windows 95/98/ME
     uint32_t Major = 6;

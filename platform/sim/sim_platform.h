@@ -191,10 +191,10 @@ private:
     std::set<std::string> readOnly_;
 };
 
+struct SimControl;
+struct SimForm;
 struct SimTrayIcon;
 struct SimHotKey;
-struct SimForm;
-struct SimTreeView;
 struct SimImageList;
 
 struct DialogScript {
@@ -202,6 +202,8 @@ struct DialogScript {
     int Answer = ModalResult::None;
 };
 
+// The family headers (sim_form.h, sim_tree_view.h, ...) hold the records of the native
+// controls, which tests look at and act on.
 class SimUserInterface final : public IUserInterface {
 public:
     explicit SimUserInterface(SimPlatform& owner) : owner_(owner) {}
@@ -209,6 +211,12 @@ public:
     std::unique_ptr<IMessageWindow> CreateMessageWindow(MessageProc proc) override;
     std::unique_ptr<IFormPeer> CreateFormPeer(IFormSink& sink, const FormParams& params) override;
     std::unique_ptr<ITreeViewPeer> CreateTreeViewPeer(ITreeViewSink& sink, NativeHandle parent) override;
+    uint32_t TrackPopupMenu(const std::vector<MenuEntryView>& entries, TPoint at, NativeHandle owner,
+                            IMenuSink& sink) override;
+    std::unique_ptr<IImageListPeer> CreateImageListPeer(int width, int height) override;
+    std::unique_ptr<IBitmapCanvas> CreateBitmapCanvas(int width, int height, TColor fill) override;
+    std::unique_ptr<ITrayIconPeer> CreateTrayIconPeer(ITrayIconSink& sink) override;
+    std::unique_ptr<IHotKeyPeer> CreateHotKeyPeer(IHotKeySink& sink) override;
     int ShowMessageDialog(const MessageDialogRequest& request) override;
     bool GetCursorPos(TPoint& pos) override;
     void SetForegroundWindow(NativeHandle window) override { Foreground.push_back(window); }
@@ -217,12 +225,16 @@ public:
     void SetApplicationTitle(const std::string& title) override { AppTitle = title; }
     void RestoreApplication() override { ++Restores; }
     void SetRightToLeft(bool rtl) override { RightToLeft = rtl; }
-    uint32_t TrackPopupMenu(const std::vector<MenuEntryView>& entries, TPoint at, NativeHandle owner,
-                            IMenuSink& sink) override;
-    std::unique_ptr<IImageListPeer> CreateImageListPeer(int width, int height) override;
-    std::unique_ptr<IBitmapCanvas> CreateBitmapCanvas(int width, int height, TColor fill) override;
-    std::unique_ptr<ITrayIconPeer> CreateTrayIconPeer(ITrayIconSink& sink) override;
-    std::unique_ptr<IHotKeyPeer> CreateHotKeyPeer(IHotKeySink& sink) override;
+
+    // Every native window alive now, by handle (each peer enters and leaves itself).
+    std::map<NativeHandle, SimControl*> Controls;
+    // The record behind a handle, as the family's record type; nullptr when there is no
+    // such window or it is of another family.
+    template <typename Record>
+    Record* Control(NativeHandle handle) const {
+        auto it = Controls.find(handle);
+        return it == Controls.end() ? nullptr : dynamic_cast<Record*>(it->second);
+    }
 
     // The notification area refuses icons until this much virtual time has passed.
     uint64_t TrayRefusesUntilMs = 0;
@@ -236,7 +248,6 @@ public:
     // The user presses a key combination anywhere; true when a hot key took it.
     bool PressHotKey(uint32_t virtualKey, uint32_t modifiers);
     uint64_t NowMs() const;
-
     // Menus: every menu shown, and the entry the user will choose in the next one, named
     // by the captions from the top level down (accelerator marks ignored). Without a
     // script the menu is dismissed.
@@ -267,10 +278,9 @@ public:
     size_t UnansweredScripts() const { return scripts_.size() + menuScripts_.size(); }
     std::vector<MessageDialogRequest> Dialogs;  // every dialog shown, in order
 
-    // The native image lists and tree views alive now (each peer enters and leaves
-    // itself), so tests can compare them with their models.
+    // The native image lists alive now (each peer enters and leaves itself), so tests
+    // can compare them with their models.
     std::map<NativeHandle, const SimImageList*> ImageLists;
-    std::vector<SimTreeView*> TreeViews;
 
     // Windows alive now, in creation order.
     std::vector<SimForm*> Forms() const;
@@ -295,62 +305,6 @@ private:
     std::deque<std::vector<std::string>> menuScripts_;
     std::vector<SimForm*> forms_;
     NativeHandle nextHandle_ = 0x1000;
-};
-
-// A simulated top-level window: the state its model last pushed.
-struct SimForm {
-    IFormSink* Sink = nullptr;
-    NativeHandle Handle = 0;
-    FormParams Params;
-    std::string Caption;
-    bool Visible = false;
-    WindowPlacement Placement;
-    bool CloseEnabled = true;
-    bool RightToLeft = false;
-    FontSpec Font;
-    int BroughtToFront = 0;
-    // Acts as the user would: the peer reports through the model's inbound path.
-    void UserClose() { Sink->PeerCloseRequested(); }
-    void UserSetPlacement(const WindowPlacement& p);
-};
-
-// An icon the program has in the notification area.
-struct SimTrayIcon {
-    ITrayIconSink* Sink = nullptr;
-    NativeHandle Handle = 0;
-    bool Shown = false;
-    std::string Tip;
-    int Adds = 0;
-    int Removes = 0;
-    void UserClick() { Sink->PeerClick(); }
-    void UserDoubleClick() { Sink->PeerDoubleClick(); }
-    void UserRightClick() { Sink->PeerRightClick(); }
-};
-
-struct SimHotKey {
-    IHotKeySink* Sink = nullptr;
-    bool Registered = false;
-    uint32_t Key = 0, Modifiers = 0;
-};
-
-struct SimTreeNode {
-    uintptr_t Key = 0, Parent = 0;
-    TreeNodeState State;
-    bool Expanded = false;
-};
-
-// A simulated tree view: the nodes in display order per parent.
-struct SimTreeView {
-    ITreeViewSink* Sink = nullptr;
-    NativeHandle Handle = 0;
-    std::map<uintptr_t, SimTreeNode> Nodes;
-    std::map<uintptr_t, std::vector<uintptr_t>> Children;  // parent -> children in order
-    uintptr_t Selected = 0;
-    bool Visible = true;
-    TRect Bounds;
-    NativeHandle ImageList = 0;
-    void UserSelect(uintptr_t node) { Sink->PeerSelectionChanged(node); }
-    void UserExpand(uintptr_t node, bool expanded) { Sink->PeerExpandedChanged(node, expanded); }
 };
 
 class SimPlatform final : public Platform {

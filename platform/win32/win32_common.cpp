@@ -46,4 +46,15 @@ void RaiseParkedException() {
 
 HINSTANCE ModuleInstance() { return GetModuleHandleW(nullptr); }
 
+void RegisterWindowClass(const wchar_t* name, WNDPROC proc) {
+    WNDCLASSW existing{};
+    if (GetClassInfoW(ModuleInstance(), name, &existing)) return;
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = ModuleInstance();
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.lpszClassName = name;
+    RegisterClassW(&wc);
+}
+
 }  // namespace pv::win32

@@ -45,6 +45,13 @@ LRESULT GuardedCall(Fn&& fn, LRESULT onError = 0) {
 
 HINSTANCE ModuleInstance();
 
+// Registers a plain window class of this module once; later calls find it registered.
+void RegisterWindowClass(const wchar_t* name, WNDPROC proc);
+
+// Whether a window is one of the model's top-level windows (the dialog manager serves
+// those in the message loop).
+bool IsFormWindow(HWND hwnd);
+
 // The object a window procedure serves: bound at WM_NCCREATE from the creation
 // parameter into the window's user data, read from there for every later message.
 template <typename T>

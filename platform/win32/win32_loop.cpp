@@ -56,8 +56,13 @@ bool Win32EventLoop::ProcessOne() {
     MSG msg;
     if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
     if (msg.message != WM_QUIT) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        // The dialog manager gives the model's windows Tab, the arrow keys among a group,
+        // Alt with a button's accelerator and Escape.
+        HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+        if (!(IsFormWindow(root) && IsDialogMessageW(root, &msg))) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
     }
     RaiseParkedException();
     return true;

@@ -7,6 +7,7 @@
 #include "frame/form_base.h"
 #include "frame/logging.h"
 #include "frame/shared_options.h"
+#include "platform/sim/sim_form.h"
 #include "tests/app/translation_fixture.h"
 #include "util/datetime.h"
 #include "util/exception.h"

@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "tests/app/app_fixture.h"
+#include "platform/sim/sim_form.h"
 
 namespace pv {
 namespace {

@@ -4,6 +4,9 @@
 #include "controls/timer.h"
 #include "controls/tray_icon.h"
 #include "tests/app/app_fixture.h"
+#include "platform/sim/sim_form.h"
+#include "platform/sim/sim_hot_key.h"
+#include "platform/sim/sim_tray_icon.h"
 
 namespace pv {
 namespace {

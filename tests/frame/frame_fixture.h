@@ -9,6 +9,7 @@
 #include "frame/form_base.h"
 #include "frame/generic_frame.h"
 #include "tests/support/sim_test.h"
+#include "platform/sim/sim_form.h"
 #include "util/exception.h"
 
 namespace pv::testing {

@@ -2,6 +2,7 @@
 #include "frame/logging.h"
 #include "frame/shared_options.h"
 #include "tests/frame/frame_fixture.h"
+#include "platform/sim/sim_form.h"
 #include "util/strings.h"
 
 namespace pv {

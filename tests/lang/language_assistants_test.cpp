@@ -15,6 +15,7 @@
 #include "controls/page_control.h"
 #include "controls/status_bar.h"
 #include "tests/support/sim_test.h"
+#include "platform/sim/sim_form.h"
 
 namespace pv {
 namespace {

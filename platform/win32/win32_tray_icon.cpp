@@ -1,5 +1,5 @@
-// The notification-area icon and the global hot key, each with a hidden window of its
-// own that receives the system's messages for it.
+// The notification-area icon, with a hidden window of its own that receives the shell's
+// messages for it.
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_ui.h"
 
@@ -9,23 +9,12 @@ namespace {
 
 constexpr UINT kTrayCallback = WM_APP + 10;
 const wchar_t* kTrayClass = L"PivolaTrayWindow";
-const wchar_t* kHotKeyClass = L"PivolaHotKeyWindow";
-
-void EnsureClass(const wchar_t* name, WNDPROC proc) {
-    WNDCLASSW existing{};
-    if (GetClassInfoW(ModuleInstance(), name, &existing)) return;
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = proc;
-    wc.hInstance = ModuleInstance();
-    wc.lpszClassName = name;
-    RegisterClassW(&wc);
-}
 
 class Win32TrayIconPeer final : public ITrayIconPeer {
 public:
     explicit Win32TrayIconPeer(ITrayIconSink& sink) : sink_(sink) {
         taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
-        EnsureClass(kTrayClass, Proc);
+        RegisterWindowClass(kTrayClass, Proc);
         // A top-level window (not message-only), so that the shell's broadcast of
         // TaskbarCreated reaches it.
         hwnd_ = CreateWindowExW(0, kTrayClass, L"PivolaTray", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
@@ -123,57 +112,11 @@ private:
     bool leftDown_ = false;
 };
 
-class Win32HotKeyPeer final : public IHotKeyPeer {
-public:
-    explicit Win32HotKeyPeer(IHotKeySink& sink) : sink_(sink) {
-        EnsureClass(kHotKeyClass, Proc);
-        hwnd_ = CreateWindowExW(0, kHotKeyClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(), this);
-        // A process-unique id for the one hot key of this peer.
-        static int next = 0x4000;
-        id_ = ++next;
-    }
-    ~Win32HotKeyPeer() override {
-        Unregister();
-        if (hwnd_) {
-            SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-            DestroyWindow(hwnd_);
-        }
-    }
-    bool Register(uint32_t virtualKey, uint32_t modifiers) override {
-        Unregister();
-        registered_ = RegisterHotKey(hwnd_, id_, modifiers, virtualKey) != FALSE;
-        return registered_;
-    }
-    void Unregister() override {
-        if (registered_) UnregisterHotKey(hwnd_, id_);
-        registered_ = false;
-    }
-
-private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-        auto* self = BoundObject<Win32HotKeyPeer>(hwnd, msg, lp);
-        if (self && msg == WM_HOTKEY && static_cast<int>(wp) == self->id_)
-            return GuardedCall([&] {
-                self->sink_.PeerHotKey();
-                return LRESULT(0);
-            });
-        return DefWindowProcW(hwnd, msg, wp, lp);
-    }
-
-    IHotKeySink& sink_;
-    HWND hwnd_ = nullptr;
-    int id_ = 0;
-    bool registered_ = false;
-};
-
 }  // namespace
 
 std::unique_ptr<ITrayIconPeer> Win32UserInterface::CreateTrayIconPeer(ITrayIconSink& sink) {
     return std::make_unique<Win32TrayIconPeer>(sink);
 }
 
-std::unique_ptr<IHotKeyPeer> Win32UserInterface::CreateHotKeyPeer(IHotKeySink& sink) {
-    return std::make_unique<Win32HotKeyPeer>(sink);
-}
 
 }  // namespace pv::win32

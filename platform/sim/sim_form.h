@@ -1,0 +1,31 @@
+#pragma once
+// A simulated top-level window: the state its model last pushed.
+#include "platform/sim/sim_control.h"
+
+namespace pv::sim {
+
+// The frame a simulated window draws around its client area.
+inline constexpr int kSimFrameWidth = 16;   // both side borders
+inline constexpr int kSimFrameHeight = 39;  // caption and borders
+
+struct SimForm : SimControl {
+    IFormSink* FormSink = nullptr;
+    FormParams Params;
+    WindowPlacement Placement;
+    bool CloseEnabled = true;
+    bool RightToLeft = false;
+    int BroughtToFront = 0;
+    TSize MinTrackSize;
+    const std::string& Caption() const { return Text; }
+    TSize ClientSize() const {
+        return {Placement.Normal.Width() - kSimFrameWidth, Placement.Normal.Height() - kSimFrameHeight};
+    }
+    // Acts as the user would: the peer reports through the model's inbound path.
+    void UserClose() { FormSink->PeerCloseRequested(); }
+    void UserSetPlacement(const WindowPlacement& p);
+    // The user drags the window's edges to a new outer size (never below the minimum).
+    void UserResize(int width, int height);
+    void UserPressEscape() { FormSink->PeerCancelKey(); }
+};
+
+}  // namespace pv::sim

@@ -1,0 +1,26 @@
+#pragma once
+// A simulated tree view: the nodes in display order per parent.
+#include <map>
+#include <vector>
+
+#include "platform/sim/sim_control.h"
+
+namespace pv::sim {
+
+struct SimTreeNode {
+    uintptr_t Key = 0, Parent = 0;
+    TreeNodeState State;
+    bool Expanded = false;
+};
+
+struct SimTreeView : SimControl {
+    ITreeViewSink* TreeSink = nullptr;
+    std::map<uintptr_t, SimTreeNode> Nodes;
+    std::map<uintptr_t, std::vector<uintptr_t>> Children;  // parent -> children in order
+    uintptr_t Selected = 0;
+    NativeHandle ImageList = 0;
+    void UserSelect(uintptr_t node) { TreeSink->PeerSelectionChanged(node); }
+    void UserExpand(uintptr_t node, bool expanded) { TreeSink->PeerExpandedChanged(node, expanded); }
+};
+
+}  // namespace pv::sim

@@ -1,0 +1,32 @@
+#pragma once
+// The system's modal dialogs: the message box.
+#include <string>
+#include <vector>
+
+namespace pv {
+
+enum class MsgDlgType { Warning, Error, Information, Confirmation, Custom };
+
+// Results as modal results are numbered.
+namespace ModalResult {
+inline constexpr int None = 0, Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7,
+                     All = 8, NoToAll = 9, YesToAll = 10, Help = 11;
+}
+
+struct MessageDialogButton {
+    std::string Caption;  // with "&" before the accelerator
+    int Result = ModalResult::None;
+    bool Visible = true;
+};
+
+struct MessageDialogRequest {
+    std::string Title;
+    std::string Text;
+    MsgDlgType Kind = MsgDlgType::Information;
+    std::vector<MessageDialogButton> Buttons;
+    int DefaultButton = 0;  // index into Buttons
+    int HelpContext = 0;
+    bool RightToLeft = false;
+};
+
+}  // namespace pv

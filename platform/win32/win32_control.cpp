@@ -1,0 +1,187 @@
+#include "platform/win32/win32_control.h"
+
+#include <map>
+#include <tuple>
+
+namespace pv::win32 {
+
+namespace {
+
+const wchar_t* kPeerProp = L"PivolaPeer";
+const wchar_t* kTooltipProp = L"PivolaTooltip";
+constexpr UINT_PTR kTrackId = 0x5056;
+
+// The control the pointer was last reported over, so that moving within it reports once.
+HWND hovered = nullptr;
+
+struct FontKey {
+    std::string Name;
+    int Size;
+    bool Bold, Italic, Underline;
+    bool operator<(const FontKey& o) const {
+        return std::tie(Name, Size, Bold, Italic, Underline) < std::tie(o.Name, o.Size, o.Bold, o.Italic, o.Underline);
+    }
+};
+
+// The tooltip window of a top-level window, made when its first control gets a tooltip.
+HWND TooltipOf(HWND control) {
+    HWND root = GetAncestor(control, GA_ROOT);
+    if (!root) return nullptr;
+    if (auto tip = static_cast<HWND>(GetPropW(root, kTooltipProp))) return tip;
+    HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, root, nullptr,
+                               ModuleInstance(), nullptr);
+    if (tip) SetPropW(root, kTooltipProp, tip);
+    return tip;
+}
+
+TOOLINFOW ToolOf(HWND control, std::wstring& text) {
+    TOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = GetParent(control);
+    ti.uId = reinterpret_cast<UINT_PTR>(control);
+    ti.lpszText = text.data();
+    return ti;
+}
+
+}  // namespace
+
+HFONT FontHandle(const FontSpec& f) {
+    static std::map<FontKey, HFONT> fonts;
+    FontKey key{f.Name, f.Size, f.Bold, f.Italic, f.Underline};
+    auto it = fonts.find(key);
+    if (it != fonts.end()) return it->second;
+    HDC dc = GetDC(nullptr);
+    int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(nullptr, dc);
+    HFONT font = CreateFontW(-MulDiv(f.Size, dpi, 72), 0, 0, 0, f.Bold ? FW_BOLD : FW_NORMAL, f.Italic, f.Underline, 0,
+                             DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, Wide(f.Name).c_str());
+    fonts[key] = font;
+    return font;
+}
+
+Win32ControlPeer::~Win32ControlPeer() = default;
+
+Win32ControlPeer* Win32ControlPeer::FromWindow(HWND hwnd) {
+    return hwnd ? static_cast<Win32ControlPeer*>(GetPropW(hwnd, kPeerProp)) : nullptr;
+}
+
+void Win32ControlPeer::Attach(HWND hwnd) {
+    hwnd_ = hwnd;
+    if (!hwnd_) return;
+    SetPropW(hwnd_, kPeerProp, this);
+    SetWindowSubclass(hwnd_, TrackPointer, kTrackId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void Win32ControlPeer::Detach() {
+    if (!hwnd_) return;
+    if (hovered == hwnd_) hovered = nullptr;
+    DoSetHint("");
+    RemoveWindowSubclass(hwnd_, TrackPointer, kTrackId);
+    RemovePropW(hwnd_, kPeerProp);
+    DestroyWindow(hwnd_);
+    hwnd_ = nullptr;
+}
+
+void Win32ControlPeer::PointerOver() {
+    if (hovered == hwnd_) return;
+    hovered = hwnd_;
+    sink_.PeerMouseEnter();
+}
+
+LRESULT CALLBACK Win32ControlPeer::TrackPointer(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+    if (msg == WM_MOUSEMOVE) GuardedCall([&] {
+            reinterpret_cast<Win32ControlPeer*>(data)->PointerOver();
+            return LRESULT(0);
+        });
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+void Win32ControlPeer::DoSetBounds(const TRect& r) {
+    SetWindowPos(hwnd_, nullptr, r.Left, r.Top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32ControlPeer::DoSetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+
+void Win32ControlPeer::DoSetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
+
+void Win32ControlPeer::DoSetText(const std::string& text) { SetWindowTextW(hwnd_, Wide(text).c_str()); }
+
+void Win32ControlPeer::DoSetFont(const FontSpec& font) {
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(font)), TRUE);
+}
+
+void Win32ControlPeer::DoSetHint(const std::string& hint) {
+    std::wstring text = Wide(hint);
+    if (text == tip_ || !hwnd_) return;
+    HWND tip = TooltipOf(hwnd_);
+    if (!tip) return;
+    TOOLINFOW ti = ToolOf(hwnd_, tip_);
+    if (!tip_.empty()) SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    tip_ = text;
+    if (tip_.empty()) return;
+    ti = ToolOf(hwnd_, tip_);
+    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+HWND CreateChild(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle, HWND parent) {
+    // Ids start well above the dialog's own answers (IDOK, IDCANCEL, ...).
+    static UINT nextId = 1000;
+    UINT id = nextId++;
+    if (nextId > 0xFFF0) nextId = 1000;
+    return CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | style, 0, 0, 0, 0, parent,
+                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), ModuleInstance(), nullptr);
+}
+
+bool RouteToChild(HWND container, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    result = 0;
+    switch (msg) {
+        case WM_COMMAND:
+            if (auto* peer = Win32ControlPeer::FromWindow(reinterpret_cast<HWND>(lp)))
+                return GuardedCall([&] { return LRESULT(peer->OnCommand(HIWORD(wp), result)); }) != 0;
+            return false;
+        case WM_NOTIFY: {
+            auto* hdr = reinterpret_cast<NMHDR*>(lp);
+            if (auto* peer = Win32ControlPeer::FromWindow(hdr->hwndFrom))
+                return GuardedCall([&] { return LRESULT(peer->OnNotify(hdr, result)); }) != 0;
+            return false;
+        }
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORSCROLLBAR:
+            if (auto* peer = Win32ControlPeer::FromWindow(reinterpret_cast<HWND>(lp)))
+                return GuardedCall([&] { return LRESULT(peer->OnCtlColor(reinterpret_cast<HDC>(wp), result)); }) != 0;
+            return false;
+        case WM_DRAWITEM: {
+            auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+            if (item->CtlType == ODT_MENU) return false;
+            if (auto* peer = Win32ControlPeer::FromWindow(item->hwndItem))
+                return GuardedCall([&] { return LRESULT(peer->OnDrawItem(item, result)); }) != 0;
+            return false;
+        }
+        case WM_MEASUREITEM: {
+            auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+            if (item->CtlType == ODT_MENU) return false;
+            if (auto* peer = Win32ControlPeer::FromWindow(GetDlgItem(container, static_cast<int>(item->CtlID))))
+                return GuardedCall([&] { return LRESULT(peer->OnMeasureItem(item, result)); }) != 0;
+            return false;
+        }
+        case WM_MOUSEMOVE: {
+            // The container itself, or a disabled child (which gets no mouse messages).
+            POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+            HWND under = ChildWindowFromPointEx(container, pt, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+            if (auto* peer = Win32ControlPeer::FromWindow(under ? under : container))
+                GuardedCall([&] {
+                    peer->PointerOver();
+                    return LRESULT(0);
+                });
+            return false;
+        }
+    }
+    return false;
+}
+
+}  // namespace pv::win32
