@@ -1,12 +1,14 @@
 #pragma once
 // The main window: the user's item tree with its attribute tables, the tray menu built
 // from it, and the manager face that edits it. Its sources are split by concern:
-// front_form.cpp (life cycle and layout), front_items.cpp (the item model),
-// front_icons.cpp (the image lists), front_store.cpp (the store files),
-// front_menu.cpp (the tray menu), front_launch.cpp (starting items), front_texts.cpp (the
-// translation list and the window's messages).
+// front_form.cpp (life cycle), front_layout.cpp (the manager face's controls),
+// front_items.cpp (the item model), front_icons.cpp (the image lists), front_store.cpp
+// (the store files), front_menu.cpp (the tray menu), front_launch.cpp (starting items),
+// front_editor.cpp (the item editor's fields), front_commands.cpp (the tree editing
+// commands), front_texts.cpp (the translation list and the window's messages).
 #include <memory>
 #include <optional>
+#include <random>
 #include <set>
 #include <string>
 #include <unordered_map>
@@ -37,6 +39,12 @@ class TCheckBox;
 class TLabel;
 class TvdEdit;
 class TvdStatusBar;
+class TComboBox;
+class TImage;
+class TScrollBox;
+class TSplitter;
+class TOpenDialog;
+class TApplicationEvents;
 
 // Image indexes the item model relies on.
 namespace ItemImage {
@@ -105,7 +113,8 @@ public:
     TMenuItem* N1 = nullptr;
     TMenuItem* miCloseApp = nullptr;
     std::unique_ptr<TvdMenusPainter> Painter;
-    TPanel* PanelSide = nullptr;
+    TScrollBox* PanelSide = nullptr;
+    TSplitter* Splitter1 = nullptr;
     // The side column's panels, each with its header strip, and the editor fields.
     TPanel* pnlAddItem = nullptr;
     TPanel* pnlAddItemHeader = nullptr;
@@ -118,6 +127,7 @@ public:
     TPanel* pnlEditItemHeader = nullptr;
     TLabel* lblFilePath = nullptr;
     TLabel* lblFileParams = nullptr;
+    TImage* imgFileType = nullptr;
     TvdEdit* edtFileCap = nullptr;
     TvdEdit* edtFilePathName = nullptr;
     TvdEdit* edtFileParams = nullptr;
@@ -126,9 +136,13 @@ public:
     TLabel* lblWorkPath = nullptr;
     TLabel* lblWindowState = nullptr;
     TLabel* lblUserRunAs = nullptr;
+    TvdEdit* edtFileWorkPath = nullptr;
+    TComboBox* cbWindowStyle = nullptr;
     TCheckBox* chkUserRunAs = nullptr;
     TPanel* pnlTools = nullptr;
     TPanel* pnlToolsHeader = nullptr;
+    TBitBtn* BitBtnMoveDown = nullptr;
+    TBitBtn* BitBtnMoveUp = nullptr;
     TBitBtn* BitBtnSweep = nullptr;
     TBitBtn* BitBtnUndo = nullptr;
     TBitBtn* BitBtnCut = nullptr;
@@ -144,6 +158,8 @@ public:
     TLabel* lblFileType = nullptr;
     TvdEdit* edtFileType = nullptr;
     TvdStatusBar* StatusBarHelp = nullptr;
+    TOpenDialog* OpenDialogAdd = nullptr;
+    TApplicationEvents* ApplicationEvents = nullptr;
     TCoolTrayIcon* CoolTrayIcon = nullptr;
     TTimer* TimerDelayed = nullptr;
     TJvApplicationHotKey* JvApplicationHotKey = nullptr;
@@ -236,7 +252,53 @@ public:
     // Whether the menu draws normal entries itself (a menu font of the user's own).
     bool OverrideStandardFont() const;
 
+    // ---- the item editor ----
+    void tvItemsChange(TComponent* sender, TTreeNode* node);
+    // Fills every editor field from `node` (nothing selected: all empty and disabled).
+    void ShowItem(TTreeNode* node);
+    // The type text of a node, in the current language.
+    std::string ItemTypeText(const TTreeNode* node) const;
+    void edtFileCapChange(TComponent* sender);
+    void edtFileCapExit(TComponent* sender);
+    void edtFilePathNameChange(TComponent* sender);
+    void edtFilePathNameExit(TComponent* sender);
+    void edtFileParamsChange(TComponent* sender);
+    void edtFileWorkPathChange(TComponent* sender);
+    void cbWindowStyleChange(TComponent* sender);
+    void chkUserRunAsStateChange(TComponent* sender);
+    // Whether a folder name can be a directory of the store: the message key that refuses
+    // it, empty when it can. `diskOnly` tells that only the disk refuses it (names the
+    // system cannot hold as a directory), which is told when the user leaves the field.
+    std::string FolderNameProblem(const TTreeNode* folder, const std::string& name, bool* diskOnly = nullptr) const;
+
+    // ---- the tree editing commands ----
+    // The node last marked by Cut or Copy; never one that has left the tree.
+    TTreeNode* ClipboardNode() const { return clipboard_; }
+    void UpdateCommandStates();
+    void ResetView();
+    bool SiblingCaptionExists(const TTreeNode* node, const std::string& caption, bool includeSelf) const;
+    static bool IsInSubtree(const TTreeNode* node, const TTreeNode* ancestor);
+    bool CanPlaceNode(const TTreeNode* node, const TTreeNode* target) const;
+    TTreeNode* LevelTopMarker() const;
+    bool CanMoveUp(TTreeNode* node, bool perform);
+    bool CanMoveDown(TTreeNode* node, bool perform);
+    static std::string ItemCaptionFromPath(const std::string& path);
+    // Puts `node` directly after `reference` (first in its level after a top marker) and
+    // expands the parent.
+    void PlaceNode(TTreeNode* node, TTreeNode* reference);
+    void BitBtnAttachClick(TComponent* sender);
+    void BitBtnDeleteClick(TComponent* sender);
+    void BitBtnCutClick(TComponent* sender);
+    void BitBtnCopyClick(TComponent* sender);
+    void BitBtnPasteClick(TComponent* sender);
+    void BitBtnMoveUpClick(TComponent* sender);
+    void BitBtnMoveDownClick(TComponent* sender);
+    void BitBtnSweepClick(TComponent* sender);
+    void BitBtnHelpClick(TComponent* sender);
+    void ApplicationEventsIdle(TComponent* sender);
+
     // ---- starting items ----
+    void BitBtnLaunchClick(TComponent* sender);
     void NorItemsRTClickItem(TComponent* sender);
     void LaunchItem(int id);
     bool LaunchFile(const std::string& file, const std::string& params, const std::string& workDir, bool runAs,
@@ -284,7 +346,26 @@ protected:
 private:
     void WalkTranslationList(bool registering);
     void BuildProgramMenu();
+    void BuildManagerFace();
     void BuildSidePanels();
+    void BuildEditPanels();
+    void BuildToolsPanel();
+    void LayOutTools();
+    void WireManagerEvents();
+    // Sets a field's value without running its rule.
+    void SetFieldQuietly(TvdEdit* field, const std::string& text);
+    void ShowIcon(const TTreeNode* node);
+    void ShowLinkFields(TTreeNode* node);
+    int SelectedLinkId(const TvdEdit* field) const;
+    void ClearClipboard();
+    void AttachFile();
+    void AttachDirectory();
+    TTreeNode* CopyOfNode(TTreeNode* source);
+    void SweepLevel(TTreeNode* topMarker);
+    std::mt19937& Random();
+    TTreeNode* clipboard_ = nullptr;
+    bool settingField_ = false;
+    std::unique_ptr<std::mt19937> random_;
     void SaveNode(TTreeNode* node, const std::string& levelDir, TvdStringBuilder& text);
     void LoadLevel(const std::string& levelDir, TMenuItem* parentMenu, TTreeNode* parentNode);
     void CollectLevel(const std::string& levelDir);
@@ -295,6 +376,7 @@ private:
     // the descent instead of repeating it without end.
     std::set<std::string> openLevels_;
     void FormCreate(TComponent* sender);
+    void FormShow(TComponent* sender);
     void FormDestroy(TComponent* sender);
     void tvItemsExpanded(TComponent* sender, TTreeNode* node);
     void tvItemsCollapsed(TComponent* sender, TTreeNode* node);

@@ -2,6 +2,7 @@
 // directory, window state and, where asked, elevated rights.
 #include "app/front_form.h"
 #include "controls/menus.h"
+#include "controls/tree_view.h"
 #include "platform/platform.h"
 #include "util/paths.h"
 #include "util/strings.h"
@@ -23,6 +24,11 @@ int TFormFront::ShowCommandOf(TWindowMode mode) {
         case TWindowMode::Default: break;
     }
     return ShowCmd::ShowDefault;
+}
+
+void TFormFront::BitBtnLaunchClick(TComponent*) {
+    TTreeNode* node = tvItems->Selected();
+    if (IsLinkNode(node)) LaunchItem(static_cast<int>(node->Data()));
 }
 
 void TFormFront::NorItemsRTClickItem(TComponent* sender) {

@@ -71,6 +71,7 @@ void TFormFront::ReloadItems() {
         ~Restore() { tree->OnChange = std::move(handler); }
     } restore{tvItems, onChange};
 
+    clipboard_ = nullptr;  // its node goes with the tree
     ResetModel();  // tables, the id counter, both trees and the root top marker
     AddedIconCount = 0;
     UndoAddedIconCount = 0;

@@ -71,22 +71,4 @@ void TFormFront::ApplyProgramOptions(const TProgramOptions& o) {
 
 // ---- window settings ---------------------------------------------------------------------
 
-void TFormFront::SaveSettings(const std::string& optionsFile) {
-    TvdFormFrontBase::SaveSettings(optionsFile);
-    Platform& p = GetPlatform();
-    IniDocument doc;
-    if (p.Files().FileExists(optionsFile)) doc = IniDocument::Parse(ReadCodePageText(p, optionsFile));
-    doc.WriteString(Name(), PanelSide->Name() + ".Width", IntToStr(PanelSide->Width()));
-    ReplaceCodePageText(p, optionsFile, doc.ToText());
-}
-
-void TFormFront::LoadSettings(const std::string& optionsFile) {
-    TvdFormFrontBase::LoadSettings(optionsFile);
-    Platform& p = GetPlatform();
-    if (!p.Files().FileExists(optionsFile)) return;
-    IniDocument doc = IniDocument::Parse(ReadCodePageText(p, optionsFile));
-    std::string text = doc.ReadString(Name(), PanelSide->Name() + ".Width", "");
-    if (auto width = TryStrToInt(text)) PanelSide->SetWidth(*width);
-}
-
 }  // namespace pv

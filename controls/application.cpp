@@ -1,6 +1,7 @@
 #include "controls/application.h"
 
 #include "controls/application_events.h"
+#include "controls/control.h"
 #include "controls/dialogs.h"
 
 #include <algorithm>
@@ -94,8 +95,12 @@ void TApplication::DoIdle() {
         if (hook->OnIdle) Guard(hook, [&] { hook->OnIdle(hook); });
 }
 
-void TApplication::SetHint(const std::string& hint) {
+const TControl* TApplication::HintControl() const { return hintAlive_.expired() ? nullptr : hintControl_; }
+
+void TApplication::SetHint(const std::string& hint, const TControl* control) {
     hint_ = hint;
+    hintControl_ = control;
+    hintAlive_ = control ? control->AliveToken() : std::weak_ptr<void>();
     // The pointer came onto a control: the hint applies anew even when its text is the same.
     for (auto* hook : std::vector<TApplicationEvents*>(hooks_))
         if (hook->OnHint) Guard(hook, [&] { hook->OnHint(hook); });

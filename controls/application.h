@@ -13,6 +13,7 @@
 namespace pv {
 
 class TForm;
+class TControl;
 class TApplicationEvents;
 
 using TExceptionEvent = std::function<void(TComponent* sender, const std::exception& e)>;
@@ -58,7 +59,9 @@ public:
 
     // The hint of the control under the pointer; every change reaches the hooks' OnHint.
     const std::string& Hint() const { return hint_; }
-    void SetHint(const std::string& hint);
+    // The control whose hint it is; nullptr when the hint was set otherwise.
+    const TControl* HintControl() const;
+    void SetHint(const std::string& hint, const TControl* control = nullptr);
 
     bool ShowMainForm = true;
     bool MainFormOnTaskBar = false;
@@ -84,6 +87,8 @@ private:
     bool minimized_ = false;
     std::string title_;
     std::string hint_;
+    const TControl* hintControl_ = nullptr;
+    std::weak_ptr<void> hintAlive_;
     TForm* mainForm_ = nullptr;
     TBiDiMode bidi_ = TBiDiMode::LeftToRight;
     std::vector<TApplicationEvents*> hooks_;

@@ -1,26 +1,50 @@
 #pragma once
-// Push buttons, check boxes and radio buttons as model state: caption, hint and the
-// checked state. The manager window's commands and editor fields are built from them.
+// Push buttons, check boxes and radio buttons: caption, hint, the checked state and, for a
+// bit button, its picture. A click by the user and Click() by the program run the same
+// path.
 #include "controls/control.h"
+#include "platform/ui/button.h"
+#include "util/bitmap.h"
 
 namespace pv {
 
-class TButton : public TWinControl {
+class TButton : public TWinControl, private IButtonSink {
 public:
     explicit TButton(TComponent* owner) : TWinControl(owner) {}
     PV_COMPONENT_CLASS(TButton)
+
+protected:
+    std::unique_ptr<IControlPeer> MakePeer(NativeHandle parent) override;
+    IButtonPeer* ButtonPeer() const { return static_cast<IButtonPeer*>(peer_.get()); }
+    // Whether the control starts a new group of the dialog keys.
+    virtual bool StartsGroup() const { return true; }
+    virtual ButtonKind Kind() const { return ButtonKind::Push; }
+
+private:
+    void PeerClicked(bool checked) override;
+    virtual void UserClicked(bool checked) { Click(); }
 };
 
-// A push button with a picture beside its caption.
+// A push button with a picture beside its caption, in a normal and a disabled form.
 class TBitBtn final : public TButton {
 public:
     explicit TBitBtn(TComponent* owner) : TButton(owner) {}
     PV_COMPONENT_CLASS(TBitBtn)
+
+    const TBitmap32& Glyph() const { return glyph_; }
+    const TBitmap32& DisabledGlyph() const { return disabledGlyph_; }
+    void SetGlyph(const TBitmap32& normal, const TBitmap32& disabled);
+
+protected:
+    void ReplayState() override;
+
+private:
+    TBitmap32 glyph_, disabledGlyph_;
 };
 
-class TCheckBox : public TWinControl {
+class TCheckBox : public TButton {
 public:
-    explicit TCheckBox(TComponent* owner) : TWinControl(owner) {}
+    explicit TCheckBox(TComponent* owner) : TButton(owner) {}
     PV_COMPONENT_CLASS(TCheckBox)
 
     bool Checked() const { return checked_; }
@@ -28,14 +52,19 @@ public:
     void SetChecked(bool checked);
     void Click() override;
 
+protected:
+    ButtonKind Kind() const override { return ButtonKind::CheckBox; }
+    void ReplayState() override;
+
 private:
+    void UserClicked(bool checked) override { SetChecked(checked); }
     bool checked_ = false;
 };
 
 // A radio button: checking one unchecks the other radio buttons of the same parent.
-class TRadioButton final : public TWinControl {
+class TRadioButton final : public TButton {
 public:
-    explicit TRadioButton(TComponent* owner) : TWinControl(owner) {}
+    explicit TRadioButton(TComponent* owner) : TButton(owner) {}
     PV_COMPONENT_CLASS(TRadioButton)
 
     bool Checked() const { return checked_; }
@@ -43,7 +72,17 @@ public:
     // A click checks the button.
     void Click() override;
 
+protected:
+    ButtonKind Kind() const override { return ButtonKind::RadioButton; }
+    // Consecutive radio buttons of one parent form one group of the arrow keys.
+    bool StartsGroup() const override;
+    void ReplayState() override;
+
 private:
+    void UserClicked(bool checked) override {
+        if (checked) Click();
+        else if (ButtonPeer()) ButtonPeer()->SetChecked(checked_);
+    }
     bool checked_ = false;
 };
 

@@ -152,7 +152,7 @@ void TControl::Click() {
 }
 
 void TControl::PeerMouseEnter() {
-    Application()->Guard(this, [&] { Application()->SetHint(hint_); });
+    Application()->Guard(this, [&] { Application()->SetHint(hint_, this); });
 }
 
 // ---- TWinControl -------------------------------------------------------------------------
@@ -171,6 +171,10 @@ void TWinControl::CreateChildPeers() {
 void TWinControl::BoundsChanged() {
     TRect client = ClientRect();
     if (TSize{client.Width(), client.Height()} != laidOutClient_) Realign();
+    TSize size{Width(), Height()};
+    if (size == lastSize_) return;
+    lastSize_ = size;
+    if (OnResize) Application()->Guard(this, [&] { OnResize(this); });
 }
 
 void TWinControl::FontChanged() {

@@ -28,7 +28,7 @@ std::string GetShortHint(const std::string& hint);
 // The part after the "|": shown in the status bar. A hint without "|" is whole.
 std::string GetLongHint(const std::string& hint);
 
-class TControl : public TComponent, private virtual IControlSink {
+class TControl : public TComponent, protected virtual IControlSink {
 public:
     explicit TControl(TComponent* owner) : TComponent(owner) {}
     ~TControl() override;
@@ -134,6 +134,8 @@ public:
     int ClientHeight() const { return ClientRect().Height(); }
     // Lays the children out again.
     virtual void Realign();
+    // The control's size changed (its children are laid out already).
+    TNotifyEvent OnResize;
     bool Aligning() const { return aligning_ > 0; }
 
 protected:
@@ -148,6 +150,7 @@ private:
     friend class TControl;
     std::vector<TControl*> controls_;
     TSize laidOutClient_{-1, -1};
+    TSize lastSize_{-1, -1};
     int aligning_ = 0;
 };
 

@@ -4,9 +4,36 @@
 
 namespace pv {
 
+std::unique_ptr<IControlPeer> TEdit::MakePeer(NativeHandle parent) {
+    return GetPlatform().UI().CreateEditPeer(*this, parent);
+}
+
+void TEdit::ReplayState() {
+    if (readOnly_) static_cast<IEditPeer*>(peer_.get())->SetReadOnly(true);
+}
+
+void TEdit::SetReadOnly(bool readOnly) {
+    if (readOnly_ == readOnly) return;
+    readOnly_ = readOnly;
+    if (peer_) static_cast<IEditPeer*>(peer_.get())->SetReadOnly(readOnly_);
+}
+
 void TEdit::CaptionChanged() {
     TWinControl::CaptionChanged();
     if (OnChange) Application()->Guard(this, [&] { OnChange(this); });
+}
+
+void TEdit::PeerTextChanged(const std::string& text) {
+    // The field shows the text already; only the model and the handler have to follow.
+    Application()->Guard(this, [&] {
+        if (caption_ == text) return;
+        caption_ = text;
+        CaptionChanged();
+    });
+}
+
+void TEdit::PeerExit() {
+    if (OnExit) Application()->Guard(this, [&] { OnExit(this); });
 }
 
 }  // namespace pv

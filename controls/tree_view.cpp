@@ -15,7 +15,13 @@ TTreeNode::~TTreeNode() = default;
 
 TTreeView* TTreeNode::TreeView() const { return &owner_.View(); }
 
-TreeNodeState TTreeNode::State() const { return {text_, imageIndex_, selectedIndex_, stateIndex_, count_ > 0}; }
+TreeNodeState TTreeNode::State() const { return {text_, imageIndex_, selectedIndex_, stateIndex_, count_ > 0, cut_}; }
+
+void TTreeNode::SetCut(bool cut) {
+    if (cut_ == cut) return;
+    cut_ = cut;
+    Changed();
+}
 
 void TTreeNode::Changed() {
     if (auto* p = owner_.View().Peer()) p->UpdateNode(Key(this), State());
@@ -205,6 +211,7 @@ void TTreeNodes::MoveAfter(TTreeNode* node, TTreeNode* parent, TTreeNode* after)
         p->DeleteNode(Key(node));
         p->InsertNode(Key(node), Key(parent), Key(after), node->State());
         ReplayInto(*p, node);
+        if (node->expanded_) p->SetExpanded(Key(node), true);
         if (oldParent && oldParent->count_ == 0) oldParent->Changed();
         if (parent && parent->count_ == 1) parent->Changed();
     }
@@ -255,9 +262,26 @@ std::unique_ptr<IControlPeer> TTreeView::MakePeer(NativeHandle parent) {
 
 void TTreeView::ReplayState() {
     ITreeViewPeer* p = Peer();
+    p->SetIndent(indent_);
+    if (updating_) p->SetRedraw(false);
     if (images_) p->SetImageList(images_);
     items_.ReplayInto(*p, nullptr);
     if (selected_) p->SelectNode(Key(selected_));
+}
+
+void TTreeView::SetIndent(int pixels) {
+    if (indent_ == pixels) return;
+    indent_ = pixels;
+    if (Peer()) Peer()->SetIndent(pixels);
+}
+
+void TTreeView::BeginUpdate() {
+    if (updating_++ == 0 && Peer()) Peer()->SetRedraw(false);
+}
+
+void TTreeView::EndUpdate() {
+    if (updating_ == 0) return;
+    if (--updating_ == 0 && Peer()) Peer()->SetRedraw(true);
 }
 
 void TTreeView::SetImagesHandle(NativeHandle imageList) {

@@ -27,6 +27,9 @@ public:
     void SetSelectedIndex(int index);
     int StateIndex() const { return stateIndex_; }
     void SetStateIndex(int index);
+    // Shown ghosted: the node is marked for moving (cut).
+    bool Cut() const { return cut_; }
+    void SetCut(bool cut);
     intptr_t Data() const { return data_; }
     void SetData(intptr_t data) { data_ = data; }
 
@@ -68,6 +71,7 @@ private:
     int imageIndex_ = -1, selectedIndex_ = -1, stateIndex_ = -1;
     intptr_t data_ = 0;
     bool expanded_ = false;
+    bool cut_ = false;
     TTreeNode* parent_ = nullptr;
     TTreeNode* firstChild_ = nullptr;
     TTreeNode* lastChild_ = nullptr;
@@ -143,6 +147,12 @@ public:
     TTVExpandedEvent OnExpanded;
     TTVExpandedEvent OnCollapsed;
     int TreeHeight = 16;  // item height in pixels
+    // Pixels a level is indented by.
+    int Indent() const { return indent_; }
+    void SetIndent(int pixels);
+    // Many changes in a row: the view repaints once, at the last EndUpdate.
+    void BeginUpdate();
+    void EndUpdate();
 
     ITreeViewPeer* Peer() const { return static_cast<ITreeViewPeer*>(peer_.get()); }
 
@@ -160,6 +170,8 @@ private:
 
     TTreeNodes items_;
     TTreeNode* selected_ = nullptr;
+    int indent_ = 19;
+    int updating_ = 0;
     NativeHandle images_ = 0;
 };
 

@@ -41,6 +41,9 @@ public:
     // Identity of a folder with links and junctions resolved, so that a walk can notice
     // that it came back to a folder it is already inside. Empty when unknown.
     virtual std::string DirectoryIdentity(const std::string& path) = 0;
+    // Whether the path lies on another machine (a share, or a drive mapped to one), where
+    // a look at it may wait as long as the network does. Answers without touching it.
+    virtual bool IsNetworkPath(const std::string& path) = 0;
     // Raise EFOpenError when the file cannot be opened for reading.
     virtual std::string ReadAllBytes(const std::string& path) = 0;
     // At most the first `maxBytes` bytes; empty when the file cannot be read.
@@ -71,6 +74,8 @@ public:
     virtual FontSpec MenuFont() = 0;
     virtual FontSpec IconTitleFont() = 0;
     virtual int ScreenPixelsPerInch() = 0;
+    // The width of a vertical scroll bar, in pixels.
+    virtual int VertScrollBarWidth() = 0;
     // The 8-bit code page in which item lists, options and the log are stored. `lossless`
     // is cleared when a character had no place in it.
     virtual std::string ToCodePage(std::string_view utf8, bool* lossless = nullptr) = 0;

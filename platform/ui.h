@@ -9,12 +9,21 @@
 
 #include "platform/graphics.h"
 #include "platform/types.h"
+#include "platform/ui/button.h"
+#include "platform/ui/combo_box.h"
 #include "platform/ui/control.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/edit.h"
 #include "platform/ui/form.h"
 #include "platform/ui/hot_key.h"
+#include "platform/ui/image_box.h"
 #include "platform/ui/image_list.h"
+#include "platform/ui/label.h"
 #include "platform/ui/menus.h"
+#include "platform/ui/panel.h"
+#include "platform/ui/scroll_box.h"
+#include "platform/ui/splitter.h"
+#include "platform/ui/status_bar.h"
 #include "platform/ui/tray_icon.h"
 #include "platform/ui/tree_view.h"
 
@@ -26,6 +35,16 @@ public:
     virtual std::unique_ptr<IMessageWindow> CreateMessageWindow(MessageProc proc) = 0;
     virtual std::unique_ptr<IFormPeer> CreateFormPeer(IFormSink& sink, const FormParams& params) = 0;
     virtual std::unique_ptr<ITreeViewPeer> CreateTreeViewPeer(ITreeViewSink& sink, NativeHandle parent) = 0;
+    virtual std::unique_ptr<IButtonPeer> CreateButtonPeer(IButtonSink& sink, const ButtonParams& params,
+                                                          NativeHandle parent) = 0;
+    virtual std::unique_ptr<IEditPeer> CreateEditPeer(IEditSink& sink, NativeHandle parent) = 0;
+    virtual std::unique_ptr<IComboBoxPeer> CreateComboBoxPeer(IComboBoxSink& sink, NativeHandle parent) = 0;
+    virtual std::unique_ptr<ILabelPeer> CreateLabelPeer(IControlSink& sink, NativeHandle parent) = 0;
+    virtual std::unique_ptr<IPanelPeer> CreatePanelPeer(IControlSink& sink, NativeHandle parent) = 0;
+    virtual std::unique_ptr<IScrollBoxPeer> CreateScrollBoxPeer(IScrollBoxSink& sink, NativeHandle parent) = 0;
+    virtual std::unique_ptr<ISplitterPeer> CreateSplitterPeer(ISplitterSink& sink, NativeHandle parent) = 0;
+    virtual std::unique_ptr<IImageBoxPeer> CreateImageBoxPeer(IControlSink& sink, NativeHandle parent) = 0;
+    virtual std::unique_ptr<IStatusBarPeer> CreateStatusBarPeer(IControlSink& sink, NativeHandle parent) = 0;
     // Shows a popup menu at a screen point and returns the id chosen, 0 when dismissed.
     // The call returns when the menu closes; owner-drawn entries are measured and drawn
     // through the sink meanwhile.
@@ -39,6 +58,10 @@ public:
 
     // Shows a modal message dialog and returns the Result of the button chosen.
     virtual int ShowMessageDialog(const MessageDialogRequest& request) = 0;
+    // The open-file dialog; true with the chosen file, false when cancelled.
+    virtual bool ShowOpenFileDialog(const OpenFileRequest& request, std::string& file) = 0;
+    // The folder browser; true with the chosen folder, false when cancelled.
+    virtual bool BrowseForFolder(const FolderBrowseRequest& request, std::string& folder) = 0;
     virtual bool GetCursorPos(TPoint& pos) = 0;
     virtual void SetForegroundWindow(NativeHandle window) = 0;
     virtual void PostNullMessage(NativeHandle window) = 0;

@@ -22,4 +22,39 @@ int SimUserInterface::ShowMessageDialog(const MessageDialogRequest& request) {
     return request.Buttons.empty() ? ModalResult::Cancel : request.Buttons.back().Result;
 }
 
+void SimUserInterface::ExpectOpenFileDialog(std::string answer) { fileScripts_.push_back(std::move(answer)); }
+
+void SimUserInterface::ExpectFolderDialog(std::string answer) { folderScripts_.push_back(std::move(answer)); }
+
+bool SimUserInterface::ShowOpenFileDialog(const OpenFileRequest& request, std::string& file) {
+    OpenFileDialogs.push_back(request);
+    if (fileScripts_.empty()) {
+        owner_.Fail("unscripted open-file dialog");
+        return false;
+    }
+    std::string answer = std::move(fileScripts_.front());
+    fileScripts_.pop_front();
+    if (answer.empty()) return false;
+    // The system's dialog only lets the user confirm what its options allow.
+    if (request.FileMustExist && !owner_.Files().FileExists(answer)) {
+        owner_.Fail("open-file dialog answered with a file that does not exist: " + answer);
+        return false;
+    }
+    file = answer;
+    return true;
+}
+
+bool SimUserInterface::BrowseForFolder(const FolderBrowseRequest& request, std::string& folder) {
+    FolderDialogs.push_back(request);
+    if (folderScripts_.empty()) {
+        owner_.Fail("unscripted folder browser");
+        return false;
+    }
+    std::string answer = std::move(folderScripts_.front());
+    folderScripts_.pop_front();
+    if (answer.empty()) return false;
+    folder = answer;
+    return true;
+}
+
 }  // namespace pv::sim

@@ -404,4 +404,10 @@ std::string SimFileSystem::GetFile(const std::string& path) const {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+bool SimFileSystem::IsNetworkPath(const std::string& path) {
+    if (path.size() >= 2 && (path[0] == '\\' || path[0] == '/') && (path[1] == '\\' || path[1] == '/')) return true;
+    if (path.size() >= 2 && path[1] == ':') return NetworkDrives.count(static_cast<char>(std::toupper(path[0]))) > 0;
+    return false;
+}
+
 }  // namespace pv::sim

@@ -33,6 +33,8 @@ public:
     bool RemoveDir(const std::string& path) override;
     std::vector<DirEntry> ListDir(const std::string& path) override;
     std::string DirectoryIdentity(const std::string& path) override;
+    // Shares (\\server\share\...) and the drive letters listed in NetworkDrives.
+    bool IsNetworkPath(const std::string& path) override;
     std::string ReadAllBytes(const std::string& path) override;
     std::string ReadFileHead(const std::string& path, size_t maxBytes) override;
     void WriteAllBytes(const std::string& path, std::string_view bytes) override;
@@ -54,6 +56,7 @@ public:
     void SetUnreadable(const std::string& file, bool unreadable = true);
     // Writing to this file fails (it may still be created).
     void SetUnwritable(const std::string& file, bool unwritable = true);
+    std::set<char> NetworkDrives;  // upper-case letters of drives mapped to shares
     // Test conveniences that bypass the read-only rules.
     void PutFile(const std::string& path, std::string_view bytes);
     std::string GetFile(const std::string& path) const;  // empty when missing
@@ -85,7 +88,8 @@ public:
     uint32_t SysColor(int index) override;
     FontSpec MenuFont() override { return Menu; }
     FontSpec IconTitleFont() override { return IconTitle; }
-    int ScreenPixelsPerInch() override { return 96; }
+    int ScreenPixelsPerInch() override { return PixelsPerInch; }
+    int VertScrollBarWidth() override { return ScrollBarWidth; }
     std::string ToCodePage(std::string_view utf8, bool* lossless) override;
     std::string FromCodePage(std::string_view bytes) override;
     bool IsMainThread() override;
@@ -98,6 +102,8 @@ public:
     FontSpec Menu{"Segoe UI", 9};
     FontSpec IconTitle{"Segoe UI", 9};
     std::map<int, uint32_t> Colors;
+    int PixelsPerInch = 96;
+    int ScrollBarWidth = 17;
 
 private:
     std::thread::id mainThread_;
@@ -211,6 +217,16 @@ public:
     std::unique_ptr<IMessageWindow> CreateMessageWindow(MessageProc proc) override;
     std::unique_ptr<IFormPeer> CreateFormPeer(IFormSink& sink, const FormParams& params) override;
     std::unique_ptr<ITreeViewPeer> CreateTreeViewPeer(ITreeViewSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IButtonPeer> CreateButtonPeer(IButtonSink& sink, const ButtonParams& params,
+                                                  NativeHandle parent) override;
+    std::unique_ptr<IEditPeer> CreateEditPeer(IEditSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IComboBoxPeer> CreateComboBoxPeer(IComboBoxSink& sink, NativeHandle parent) override;
+    std::unique_ptr<ILabelPeer> CreateLabelPeer(IControlSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IPanelPeer> CreatePanelPeer(IControlSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IScrollBoxPeer> CreateScrollBoxPeer(IScrollBoxSink& sink, NativeHandle parent) override;
+    std::unique_ptr<ISplitterPeer> CreateSplitterPeer(ISplitterSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IImageBoxPeer> CreateImageBoxPeer(IControlSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IStatusBarPeer> CreateStatusBarPeer(IControlSink& sink, NativeHandle parent) override;
     uint32_t TrackPopupMenu(const std::vector<MenuEntryView>& entries, TPoint at, NativeHandle owner,
                             IMenuSink& sink) override;
     std::unique_ptr<IImageListPeer> CreateImageListPeer(int width, int height) override;
@@ -218,6 +234,8 @@ public:
     std::unique_ptr<ITrayIconPeer> CreateTrayIconPeer(ITrayIconSink& sink) override;
     std::unique_ptr<IHotKeyPeer> CreateHotKeyPeer(IHotKeySink& sink) override;
     int ShowMessageDialog(const MessageDialogRequest& request) override;
+    bool ShowOpenFileDialog(const OpenFileRequest& request, std::string& file) override;
+    bool BrowseForFolder(const FolderBrowseRequest& request, std::string& folder) override;
     bool GetCursorPos(TPoint& pos) override;
     void SetForegroundWindow(NativeHandle window) override { Foreground.push_back(window); }
     void PostNullMessage(NativeHandle window) override { NullMessages.push_back(window); }
@@ -274,9 +292,17 @@ public:
 
     // Scripts the answer of the next message dialog whose text contains `textContains`.
     void ExpectMessageDialog(std::string textContains, int answer);
+    // Scripts what the user chooses in the next open-file dialog or folder browser; an
+    // empty answer cancels it.
+    void ExpectOpenFileDialog(std::string answer);
+    void ExpectFolderDialog(std::string answer);
     // Dialog and menu scripts that no dialog or menu has used.
-    size_t UnansweredScripts() const { return scripts_.size() + menuScripts_.size(); }
+    size_t UnansweredScripts() const {
+        return scripts_.size() + menuScripts_.size() + fileScripts_.size() + folderScripts_.size();
+    }
     std::vector<MessageDialogRequest> Dialogs;  // every dialog shown, in order
+    std::vector<OpenFileRequest> OpenFileDialogs;
+    std::vector<FolderBrowseRequest> FolderDialogs;
 
     // The native image lists alive now (each peer enters and leaves itself), so tests
     // can compare them with their models.
@@ -303,6 +329,7 @@ private:
     SimPlatform& owner_;
     std::deque<DialogScript> scripts_;
     std::deque<std::vector<std::string>> menuScripts_;
+    std::deque<std::string> fileScripts_, folderScripts_;
     std::vector<SimForm*> forms_;
     NativeHandle nextHandle_ = 0x1000;
 };

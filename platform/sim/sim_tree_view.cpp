@@ -37,6 +37,11 @@ public:
     void SetExpanded(uintptr_t node, bool expanded) override { rec_.Nodes[node].Expanded = expanded; }
     void SelectNode(uintptr_t node) override { rec_.Selected = node; }
     void SetImageList(NativeHandle imageList) override { rec_.ImageList = imageList; }
+    void SetIndent(int pixels) override { rec_.Indent = pixels; }
+    void SetRedraw(bool redraw) override {
+        if (redraw && !rec_.Redraw) ++rec_.Repaints;
+        rec_.Redraw = redraw;
+    }
 };
 
 }  // namespace

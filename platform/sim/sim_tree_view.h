@@ -19,7 +19,18 @@ struct SimTreeView : SimControl {
     std::map<uintptr_t, std::vector<uintptr_t>> Children;  // parent -> children in order
     uintptr_t Selected = 0;
     NativeHandle ImageList = 0;
-    void UserSelect(uintptr_t node) { TreeSink->PeerSelectionChanged(node); }
+    int Indent = 0;
+    bool Redraw = true;
+    int Repaints = 0;  // times the view was switched back to drawing
+    // The user selects a node: the view shows it selected, then tells the model.
+    void UserSelect(uintptr_t node) {
+        Selected = node;
+        TreeSink->PeerSelectionChanged(node);
+    }
+    // A press of either mouse button on a node selects it.
+    void UserPress(uintptr_t node) {
+        if (node != Selected) UserSelect(node);
+    }
     void UserExpand(uintptr_t node, bool expanded) { TreeSink->PeerExpandedChanged(node, expanded); }
 };
 

@@ -1,7 +1,10 @@
 #pragma once
-// The system's modal dialogs: the message box.
+// The system's modal dialogs: the message box, the open-file dialog and the folder
+// browser.
 #include <string>
 #include <vector>
+
+#include "platform/types.h"
 
 namespace pv {
 
@@ -27,6 +30,24 @@ struct MessageDialogRequest {
     int DefaultButton = 0;  // index into Buttons
     int HelpContext = 0;
     bool RightToLeft = false;
+};
+
+struct OpenFileRequest {
+    NativeHandle Owner = 0;
+    std::string Title;  // empty: the system's
+    // Pairs of description and pattern, separated by "|": "All Files (*.*)|*.*".
+    std::string Filter;
+    std::string InitialDir;
+    bool FileMustExist = true;
+    bool PathMustExist = true;
+    bool HideReadOnly = true;
+    bool Resizable = true;
+};
+
+// The folder browser: the system's new-style dialog, rooted at the desktop.
+struct FolderBrowseRequest {
+    NativeHandle Owner = 0;
+    std::string Title;  // shown above the folders
 };
 
 }  // namespace pv

@@ -1,6 +1,11 @@
-// The system's message box, with the request's title and translated button captions.
+// The system's modal dialogs: the message box with the request's title and translated
+// button captions, the open-file dialog and the folder browser.
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_ui.h"
+
+#include <commdlg.h>
+
+#include <vector>
 
 namespace pv::win32 {
 
@@ -47,6 +52,22 @@ UINT IconOf(MsgDlgType kind) {
     return 0;
 }
 
+// ---- open-file dialog --------------------------------------------------------------------
+
+// Room for a long path: the dialog fails rather than cut a name that does not fit.
+constexpr DWORD kFileBuffer = 32768;
+
+// "Text|*.txt|All|*.*" as the dialog takes it: each part ended by a NUL, the list by one
+// more.
+std::wstring FilterList(const std::string& filter) {
+    std::wstring list = Wide(filter);
+    if (list.empty()) return list;
+    for (auto& c : list)
+        if (c == L'|') c = L'\0';
+    list += L'\0';
+    return list;
+}
+
 }  // namespace
 
 int Win32UserInterface::ShowMessageDialog(const MessageDialogRequest& r) {
@@ -60,6 +81,48 @@ int Win32UserInterface::ShowMessageDialog(const MessageDialogRequest& r) {
     pendingDialog = nullptr;
     // The box's identifiers are numbered as modal results are.
     return result;
+}
+
+bool Win32UserInterface::ShowOpenFileDialog(const OpenFileRequest& r, std::string& file) {
+    std::wstring filter = FilterList(r.Filter), title = Wide(r.Title), dir = Wide(r.InitialDir);
+    std::vector<wchar_t> buffer(kFileBuffer, L'\0');
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = reinterpret_cast<HWND>(r.Owner);
+    ofn.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = buffer.data();
+    ofn.nMaxFile = kFileBuffer;
+    ofn.lpstrInitialDir = dir.empty() ? nullptr : dir.c_str();
+    ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
+    // The program's working folder stays where it was, whatever folder the user visits.
+    ofn.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR;
+    if (r.Resizable) ofn.Flags |= OFN_ENABLESIZING;
+    if (r.FileMustExist) ofn.Flags |= OFN_FILEMUSTEXIST;
+    if (r.PathMustExist) ofn.Flags |= OFN_PATHMUSTEXIST;
+    if (r.HideReadOnly) ofn.Flags |= OFN_HIDEREADONLY;
+    if (!GetOpenFileNameW(&ofn)) return false;
+    file = Narrow(buffer.data());
+    return true;
+}
+
+bool Win32UserInterface::BrowseForFolder(const FolderBrowseRequest& r, std::string& folder) {
+    std::wstring title = Wide(r.Title);
+    wchar_t name[MAX_PATH] = L"";
+    BROWSEINFOW bi{};
+    bi.hwndOwner = reinterpret_cast<HWND>(r.Owner);
+    bi.pidlRoot = nullptr;  // the desktop
+    bi.pszDisplayName = name;
+    bi.lpszTitle = title.empty() ? nullptr : title.c_str();
+    bi.ulFlags = BIF_NEWDIALOGSTYLE | BIF_RETURNONLYFSDIRS;
+    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&bi);
+    if (!chosen) return false;
+    // A folder of the shell's own (the printers, say) has no path to give back.
+    wchar_t path[MAX_PATH] = L"";
+    bool found = SHGetPathFromIDListW(chosen, path) && path[0];
+    CoTaskMemFree(chosen);
+    if (found) folder = Narrow(path);
+    return found;
 }
 
 }  // namespace pv::win32

@@ -92,6 +92,17 @@ std::vector<DirEntry> Win32FileSystem::ListDir(const std::string& path) {
     return out;
 }
 
+bool Win32FileSystem::IsNetworkPath(const std::string& path) {
+    auto slash = [](char c) { return c == '\\' || c == '/'; };
+    if (path.size() >= 2 && slash(path[0]) && slash(path[1])) return true;
+    if (path.size() >= 2 && path[1] == ':') {
+        // The drive's type comes from the system's table of drives, not from the drive.
+        wchar_t root[4] = {static_cast<wchar_t>(path[0]), L':', L'\\', 0};
+        return GetDriveTypeW(root) == DRIVE_REMOTE;
+    }
+    return false;
+}
+
 std::string Win32FileSystem::DirectoryIdentity(const std::string& path) {
     Handle h(CreateFileW(Wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));

@@ -15,6 +15,7 @@ public:
     bool RemoveDir(const std::string& path) override;
     std::vector<DirEntry> ListDir(const std::string& path) override;
     std::string DirectoryIdentity(const std::string& path) override;
+    bool IsNetworkPath(const std::string& path) override;
     std::string ReadAllBytes(const std::string& path) override;
     std::string ReadFileHead(const std::string& path, size_t maxBytes) override;
     void WriteAllBytes(const std::string& path, std::string_view bytes) override;

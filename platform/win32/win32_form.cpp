@@ -163,6 +163,9 @@ public:
         if (msg == WM_NCCREATE) self->hwnd_ = hwnd;
         LRESULT routed = 0;
         if (RouteToChild(hwnd, msg, wp, lp, routed)) return routed;
+        // Children that show the window's state (header strips go inactive with it) hear
+        // nothing of it themselves.
+        if (msg == WM_ENABLE) RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
         switch (msg) {
             case WM_CLOSE:
                 return GuardedCall([&] {
@@ -176,6 +179,22 @@ public:
                         self->sink_.PeerCancelKey();
                         return LRESULT(0);
                     });
+                break;
+            case WM_ACTIVATE:
+                // As a dialog does: the control that had the keyboard gets it back, and a
+                // window shown for the first time gives it to its first tab stop.
+                if (LOWORD(wp) == WA_INACTIVE) {
+                    HWND focus = GetFocus();
+                    if (focus && IsChild(hwnd, focus)) self->lastFocus_ = focus;
+                } else if (!HIWORD(wp)) {
+                    HWND target = self->lastFocus_ && IsWindow(self->lastFocus_) && IsChild(hwnd, self->lastFocus_)
+                                      ? self->lastFocus_
+                                      : GetNextDlgTabItem(hwnd, nullptr, FALSE);
+                    if (target && IsWindowEnabled(target) && IsWindowVisible(target)) {
+                        SetFocus(target);
+                        return 0;
+                    }
+                }
                 break;
             case WM_GETMINMAXINFO:
                 if (self->minTrack_.cx > 0 || self->minTrack_.cy > 0) {
@@ -229,6 +248,7 @@ private:
     DWORD style_ = 0;
     WindowState state_ = WindowState::Normal;
     TSize minTrack_;
+    HWND lastFocus_ = nullptr;
 };
 
 }  // namespace

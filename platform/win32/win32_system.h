@@ -15,6 +15,7 @@ public:
     FontSpec MenuFont() override;
     FontSpec IconTitleFont() override;
     int ScreenPixelsPerInch() override;
+    int VertScrollBarWidth() override { return GetSystemMetrics(SM_CXVSCROLL); }
     std::string ToCodePage(std::string_view utf8, bool* lossless) override;
     std::string FromCodePage(std::string_view bytes) override;
     bool IsMainThread() override;

@@ -8,6 +8,7 @@ namespace pv::win32 {
 namespace {
 
 constexpr UINT kTrayCallback = WM_APP + 10;
+constexpr UINT_PTR kClickTimer = 1;
 const wchar_t* kTrayClass = L"PivolaTrayWindow";
 
 class Win32TrayIconPeer final : public ITrayIconPeer {
@@ -74,17 +75,27 @@ private:
                 switch (LOWORD(lp)) {
                     case WM_LBUTTONDOWN: self->leftDown_ = true; break;
                     case WM_LBUTTONUP:
+                        // A click waits for the double-click time: the menu it shows is
+                        // modal and would swallow the second click of a double click.
                         if (self->leftDown_) {
                             self->leftDown_ = false;
-                            self->sink_.PeerClick();
+                            SetTimer(hwnd, kClickTimer, GetDoubleClickTime(), nullptr);
                         }
                         break;
                     case WM_LBUTTONDBLCLK:
                         self->leftDown_ = false;
+                        KillTimer(hwnd, kClickTimer);
                         self->sink_.PeerDoubleClick();
                         break;
                     case WM_RBUTTONUP: self->sink_.PeerRightClick(); break;
                 }
+                return LRESULT(0);
+            });
+        }
+        if (msg == WM_TIMER && wp == kClickTimer) {
+            KillTimer(hwnd, kClickTimer);
+            return GuardedCall([&] {
+                self->sink_.PeerClick();
                 return LRESULT(0);
             });
         }

@@ -20,10 +20,12 @@ public:
         ins.hParent = parent ? Item(parent) : TVI_ROOT;
         ins.hInsertAfter = after ? Item(after) : TVI_FIRST;
         std::wstring text = Wide(s.Text);
-        ins.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+        ins.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE | TVIF_PARAM;
         ins.item.pszText = text.data();
-        ins.item.iImage = s.ImageIndex;
-        ins.item.iSelectedImage = s.SelectedIndex;
+        ins.item.iImage = Picture(s.ImageIndex);
+        ins.item.iSelectedImage = Picture(s.SelectedIndex);
+        ins.item.stateMask = TVIS_CUT;
+        ins.item.state = s.Cut ? TVIS_CUT : 0;
         ins.item.lParam = static_cast<LPARAM>(node);
         Quiet q(*this);
         HTREEITEM h = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins)));
@@ -34,11 +36,13 @@ public:
         if (!h) return;
         std::wstring text = Wide(s.Text);
         TVITEMW it{};
-        it.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+        it.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE;
         it.hItem = h;
         it.pszText = text.data();
-        it.iImage = s.ImageIndex;
-        it.iSelectedImage = s.SelectedIndex;
+        it.iImage = Picture(s.ImageIndex);
+        it.iSelectedImage = Picture(s.SelectedIndex);
+        it.stateMask = TVIS_CUT;
+        it.state = s.Cut ? TVIS_CUT : 0;
         Quiet q(*this);
         SendMessageW(hwnd_, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&it));
     }
@@ -67,6 +71,12 @@ public:
     void SetImageList(NativeHandle imageList) override {
         SendMessageW(hwnd_, TVM_SETIMAGELIST, TVSIL_NORMAL, static_cast<LPARAM>(imageList));
     }
+    void SetIndent(int pixels) override { SendMessageW(hwnd_, TVM_SETINDENT, static_cast<WPARAM>(pixels), 0); }
+    void SetRedraw(bool redraw) override {
+        SendMessageW(hwnd_, WM_SETREDRAW, redraw, 0);
+        // The view painted nothing meanwhile; what changed shows now.
+        if (redraw) InvalidateRect(hwnd_, nullptr, TRUE);
+    }
 
     bool OnNotify(NMHDR* hdr, LRESULT& result) override {
         result = 0;
@@ -81,10 +91,30 @@ public:
             sink_.PeerSelectionChanged(nm->itemNew.hItem ? static_cast<uintptr_t>(nm->itemNew.lParam) : 0);
             return true;
         }
+        if (hdr->code == NM_RCLICK) {
+            // A right press selects the node under the pointer as a left press would, so
+            // a context menu acts on what the user pointed at. The change is the user's
+            // and is reported through TVN_SELCHANGED. The answer stays 0, so that the
+            // view still goes on to ask for the context menu.
+            SelectAtPointer();
+            return true;
+        }
         return false;
     }
 
 private:
+    // The model's "no picture" is -1, which the view takes for "ask the parent"
+    // (I_IMAGECALLBACK) and draws as garbage; the view's own "no picture" is I_IMAGENONE.
+    static int Picture(int index) { return index < 0 ? I_IMAGENONE : index; }
+
+    void SelectAtPointer() {
+        TVHITTESTINFO hit{};
+        GetCursorPos(&hit.pt);
+        ScreenToClient(hwnd_, &hit.pt);
+        auto h = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd_, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+        if (h && (hit.flags & TVHT_ONITEM)) SendMessageW(hwnd_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(h));
+    }
+
     // Changes made by the model itself are not reported back to it.
     struct Quiet {
         Win32TreeViewPeer& p;

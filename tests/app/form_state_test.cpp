@@ -1,5 +1,6 @@
 #include "app/program_options.h"
 #include "controls/panel.h"
+#include "controls/scroll_box.h"
 #include "tests/app/app_fixture.h"
 
 namespace pv {
@@ -13,29 +14,29 @@ protected:
 
 TEST_F(FormStateTest, AMaximisedWindowComesBackMaximisedWithItsNormalSize) {
     Start();
-    Front()->SetBounds(30, 40, 600, 450);
+    Front()->SetBounds(30, 40, 600, 650);
     Front()->SetWindowState(WindowState::Maximized);
     Stop();
     EXPECT_EQ(Key("WindowState"), "2");
     EXPECT_EQ(Key("Left"), "30");
     EXPECT_EQ(Key("Top"), "40");
     EXPECT_EQ(Key("Width"), "600");
-    EXPECT_EQ(Key("Height"), "450");
+    EXPECT_EQ(Key("Height"), "650");
     Start();
     EXPECT_EQ(Front()->GetWindowState(), WindowState::Maximized);
     Front()->SetWindowState(WindowState::Normal);
-    EXPECT_EQ(Front()->GetPlacement().Normal, (TRect{30, 40, 630, 490}));
+    EXPECT_EQ(Front()->GetPlacement().Normal, (TRect{30, 40, 630, 690}));
 }
 
 TEST_F(FormStateTest, WithoutSavingWindowsThePlacementStaysAsStoredAndIsStillApplied) {
-    Put(File(), "[FormFront]\r\nWindowState=0\r\nTop=5\r\nHeight=300\r\nLeft=6\r\nWidth=400\r\n"
+    Put(File(), "[FormFront]\r\nWindowState=0\r\nTop=5\r\nHeight=700\r\nLeft=6\r\nWidth=600\r\n"
                 "[ProgramOptions.Visuals]\r\nSaveWindowsSetup=0\r\n");
     Start();
-    EXPECT_EQ(Front()->GetPlacement().Normal, (TRect{6, 5, 406, 305}));
+    EXPECT_EQ(Front()->GetPlacement().Normal, (TRect{6, 5, 606, 705}));
     Front()->SetBounds(100, 100, 200, 200);
     Stop();
     EXPECT_EQ(Key("Left"), "6");
-    EXPECT_EQ(Key("Width"), "400");
+    EXPECT_EQ(Key("Width"), "600");
 }
 
 TEST_F(FormStateTest, APositionOffEveryScreenIsAppliedUnchanged) {
@@ -48,7 +49,8 @@ TEST_F(FormStateTest, APositionOffEveryScreenIsAppliedUnchanged) {
 TEST_F(FormStateTest, UnreadablePlacementValuesKeepTheDesignedOnes) {
     Put(File(), "[FormFront]\r\nLeft=far\r\nWidth=\r\n");
     Start();
-    EXPECT_EQ(Front()->GetPlacement().Normal, (TRect{200, 120, 920, 640}));
+    // The designed client area of 776 x 594 inside the simulated frame.
+    EXPECT_EQ(Front()->GetPlacement().Normal, (TRect{200, 120, 200 + 776 + 16, 120 + 594 + 39}));
 }
 
 TEST_F(FormStateTest, TheSidePanelsWidthIsAWindowSetting) {

@@ -29,13 +29,13 @@ TEST_F(ProgramTest, WithoutParametersTheProgramWaitsHidden) {
 TEST_F(ProgramTest, TheMainWindowsPlacementSurvivesARestart) {
     Start();
     app->Run();
-    Front()->SetBounds(10, 20, 500, 400);
+    Front()->SetBounds(10, 20, 600, 700);
     Front()->SetWindowState(WindowState::Minimized);
     Stop();
     std::string file = kData + "config\\options.ini";
     EXPECT_EQ(sim.Files().GetProfileString(file, "FormFront", "WindowState", ""), "0") << "minimised is stored as normal";
     Start();
-    EXPECT_EQ(Front()->GetPlacement().Normal, (TRect{10, 20, 510, 420}));
+    EXPECT_EQ(Front()->GetPlacement().Normal, (TRect{10, 20, 610, 720}));
     EXPECT_EQ(Front()->GetWindowState(), WindowState::Normal);
 }
 

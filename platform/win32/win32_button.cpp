@@ -1,0 +1,115 @@
+// The button family's native peer: a BUTTON window as a push button, a check box or a
+// radio button. The system checks and unchecks the automatic kinds itself (a radio
+// button unchecks the others of its group); the peer reports each click with the state
+// the button shows afterwards.
+#include "platform/win32/win32_control.h"
+#include "platform/win32/win32_ui.h"
+
+#include <vssym32.h>
+
+#include <cstring>
+
+namespace pv::win32 {
+
+namespace {
+
+// One picture per push-button state, in the order of the states' numbers (normal, hot,
+// pressed, disabled, defaulted, stylus hot), as the button looks them up.
+constexpr int kStateCount = 6;
+constexpr int kDisabledSlot = PBS_DISABLED - 1;
+// Space between the button's left edge and its picture.
+constexpr int kPictureMargin = 4;
+
+DWORD StyleOf(const ButtonParams& params) {
+    DWORD kind = params.Kind == ButtonKind::CheckBox      ? BS_AUTOCHECKBOX
+                 : params.Kind == ButtonKind::RadioButton ? BS_AUTORADIOBUTTON
+                                                          : BS_PUSHBUTTON;
+    // Tab stops on the first button of a group; the arrow keys move among the radio
+    // buttons that follow it, so those are no stop of their own.
+    DWORD stops = params.GroupStart ? WS_GROUP | WS_TABSTOP
+                  : params.Kind == ButtonKind::RadioButton ? 0
+                                                           : WS_TABSTOP;
+    return kind | stops;
+}
+
+// The picture as a top-down 32-bit DIB section with its alpha straight, as image lists
+// of 32-bit colour take it.
+HBITMAP PictureBitmap(const TBitmap32& picture) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = picture.Width;
+    info.bmiHeader.biHeight = -picture.Height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bmp && bits) std::memcpy(bits, picture.Pixels.data(), picture.Pixels.size() * sizeof(uint32_t));
+    return bmp;
+}
+
+class Win32ButtonPeer final : public Win32ChildPeer<IButtonPeer> {
+public:
+    Win32ButtonPeer(IButtonSink& sink, const ButtonParams& params, HWND parent) : Win32ChildPeer(sink), sink_(sink) {
+        Attach(CreateChild(L"BUTTON", L"", StyleOf(params), 0, parent));
+    }
+    ~Win32ButtonPeer() override {
+        // The button forgets the list before it goes, so that it never draws a freed one.
+        if (pictures_) {
+            SetImageList(nullptr);
+            ImageList_Destroy(pictures_);
+        }
+    }
+
+    void SetChecked(bool checked) override {
+        SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+
+    void SetPictures(const TBitmap32& normal, const TBitmap32& disabled) override {
+        HIMAGELIST made = normal.Empty() ? nullptr : MakeList(normal, disabled);
+        SetImageList(made);
+        if (pictures_) ImageList_Destroy(pictures_);
+        pictures_ = made;
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    }
+
+    bool OnCommand(WORD code, LRESULT& result) override {
+        if (code != BN_CLICKED) return false;
+        result = 0;
+        sink_.PeerClicked(SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED);
+        return true;
+    }
+
+private:
+    static HIMAGELIST MakeList(const TBitmap32& normal, const TBitmap32& disabled) {
+        HIMAGELIST list = ImageList_Create(normal.Width, normal.Height, ILC_COLOR32, kStateCount, 0);
+        if (!list) return nullptr;
+        HBITMAP plain = PictureBitmap(normal);
+        bool fits = !disabled.Empty() && disabled.Width == normal.Width && disabled.Height == normal.Height;
+        HBITMAP greyed = PictureBitmap(fits ? disabled : Greyed(normal));
+        for (int slot = 0; slot < kStateCount; ++slot) ImageList_Add(list, slot == kDisabledSlot ? greyed : plain, nullptr);
+        DeleteObject(plain);
+        DeleteObject(greyed);
+        return list;
+    }
+
+    void SetImageList(HIMAGELIST list) {
+        BUTTON_IMAGELIST info{};
+        info.himl = list;
+        info.margin = RECT{kPictureMargin, 0, 0, 0};
+        info.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
+        SendMessageW(hwnd_, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&info));
+    }
+
+    IButtonSink& sink_;
+    HIMAGELIST pictures_ = nullptr;
+};
+
+}  // namespace
+
+std::unique_ptr<IButtonPeer> Win32UserInterface::CreateButtonPeer(IButtonSink& sink, const ButtonParams& params,
+                                                                  NativeHandle parent) {
+    return std::make_unique<Win32ButtonPeer>(sink, params, reinterpret_cast<HWND>(parent));
+}
+
+}  // namespace pv::win32
