@@ -167,6 +167,12 @@ private:
     void NodeRemoved(TTreeNode* node);
     void PeerExpandedChanged(uintptr_t node, bool expanded) override;
     void PeerSelectionChanged(uintptr_t node) override;
+    void PeerMouseDown(MouseButton, TPoint) override {}
+    void PeerMouseUp(MouseButton, TPoint) override {}
+    bool PeerDragOver(TPoint) override { return false; }
+    void PeerDragDrop(TPoint) override {}
+    void PeerDragEnd() override {}
+    bool PeerFileDropped(const std::string&, TPoint) override { return false; }
 
     TTreeNodes items_;
     TTreeNode* selected_ = nullptr;

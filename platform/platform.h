@@ -92,6 +92,12 @@ public:
     virtual uint64_t TickCount() = 0;  // milliseconds since an arbitrary start
 };
 
+struct ShortcutInfo {
+    std::string Target;
+    std::string Arguments;
+    std::string WorkingDir;
+};
+
 class IShell {
 public:
     virtual ~IShell() = default;
@@ -106,6 +112,20 @@ public:
     // The small (16 x 16) picture of an icon file; raises EInvalidGraphic when the file
     // cannot be decoded and EFOpenError when it cannot be read.
     virtual TBitmap32 LoadIconFile(const std::string& path) = 0;
+    // A shell shortcut (".lnk") resolved: its target in the long form of its path (an
+    // installer-advertised shortcut through the installer), its arguments and working
+    // folder; nothing when it does not resolve. `owner` parents any window the shell shows.
+    virtual std::optional<ShortcutInfo> ResolveShortcut(const std::string& path, NativeHandle owner) = 0;
+    // Moves everything inside the folder to the recycle bin, without asking and without a
+    // progress window; the folder itself stays. False when the shell could not.
+    virtual bool RecycleFolderContents(const std::string& folder) = 0;
+};
+
+class ISound {
+public:
+    virtual ~ISound() = default;
+    // Starts playing a sound file and returns at once; false when it cannot be played.
+    virtual bool PlayFileAsync(const std::string& path) = 0;
 };
 
 // The one message loop of the user-interface thread.
@@ -151,6 +171,7 @@ public:
     virtual IEventLoop& Loop() = 0;
     virtual IUserInterface& UI() = 0;
     virtual IRegistry& Registry() = 0;
+    virtual ISound& Sound() = 0;
 };
 
 }  // namespace pv

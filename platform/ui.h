@@ -70,6 +70,8 @@ public:
     virtual void SetApplicationTitle(const std::string& title) = 0;
     virtual void RestoreApplication() = 0;
     virtual void SetRightToLeft(bool rtl) = 0;  // the reading direction of new windows
+    // The hourglass pointer over the program's windows while a long operation runs.
+    virtual void SetWaitCursor(bool wait) = 0;
 };
 
 }  // namespace pv

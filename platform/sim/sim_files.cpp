@@ -231,8 +231,10 @@ bool SimFileSystem::DirectoryExists(const std::string& path) {
     return fs::is_directory(HostPath(path), ec);
 }
 
+bool SimFileSystem::Faulted(const char* op, const std::string& path) { return FaultHook && FaultHook(op, path); }
+
 bool SimFileSystem::CreateDir(const std::string& path) {
-    if (path.empty() || IsReadOnly(path)) return false;
+    if (path.empty() || IsReadOnly(path) || Faulted("create", path)) return false;
     std::error_code ec;
     fs::path host = HostPath(path);
     if (fs::exists(host, ec) || !fs::is_directory(host.parent_path(), ec)) return false;
@@ -257,6 +259,7 @@ bool SimFileSystem::ForceDirectories(const std::string& path) {
 
 bool SimFileSystem::CopyFile(const std::string& from, const std::string& to, bool failIfExists) {
     if (!FileExists(from) || Matches(unreadable_, from) || IsReadOnly(to) || Matches(unwritable_, to)) return false;
+    if (Faulted("copy", to)) return false;
     if (DirectoryExists(to)) return false;
     if (failIfExists && FileExists(to)) return false;
     std::error_code ec;
@@ -268,7 +271,7 @@ bool SimFileSystem::CopyFile(const std::string& from, const std::string& to, boo
 }
 
 bool SimFileSystem::MoveFile(const std::string& from, const std::string& to, bool replace) {
-    if (IsReadOnly(from) || IsReadOnly(to)) return false;
+    if (IsReadOnly(from) || IsReadOnly(to) || Faulted("move", to)) return false;
     std::error_code ec;
     fs::path src = HostPath(from), dst = HostPath(to);
     if (!fs::exists(src, ec) || !fs::is_directory(dst.parent_path(), ec)) return false;
@@ -281,7 +284,7 @@ bool SimFileSystem::MoveFile(const std::string& from, const std::string& to, boo
 }
 
 bool SimFileSystem::DeleteFile(const std::string& path) {
-    if (!FileExists(path) || IsReadOnly(path)) return false;
+    if (!FileExists(path) || IsReadOnly(path) || Faulted("delete", path)) return false;
     std::error_code ec;
     fs::path host = HostPath(path);
     bool removed = fs::remove(host, ec);
@@ -290,7 +293,7 @@ bool SimFileSystem::DeleteFile(const std::string& path) {
 }
 
 bool SimFileSystem::RemoveDir(const std::string& path) {
-    if (!DirectoryExists(path) || IsReadOnly(path)) return false;
+    if (!DirectoryExists(path) || IsReadOnly(path) || Faulted("remove", path)) return false;
     std::error_code ec;
     fs::path host = HostPath(path);
     bool removed = fs::remove(host, ec);  // fails on a folder that is not empty
@@ -339,7 +342,7 @@ void SimFileSystem::WriteAllBytes(const std::string& path, std::string_view byte
     fs::path host = HostPath(path);
     if (IsReadOnly(path) || !fs::is_directory(host.parent_path(), ec) || fs::is_directory(host, ec))
         throw EFCreateError("Cannot create file \"" + Absolute(path) + "\". Access is denied.");
-    if (Matches(unwritable_, path)) throw EWriteError("Stream write error");
+    if (Matches(unwritable_, path) || Faulted("write", path)) throw EWriteError("Stream write error");
     std::ofstream out(host, std::ios::binary | std::ios::trunc);
     if (!out) throw EFCreateError("Cannot create file \"" + Absolute(path) + "\".");
     Noted(host, true);
@@ -352,7 +355,7 @@ void SimFileSystem::AppendAllBytes(const std::string& path, std::string_view byt
     fs::path host = HostPath(path);
     if (IsReadOnly(path) || !fs::is_directory(host.parent_path(), ec) || fs::is_directory(host, ec))
         throw EFCreateError("Cannot create file \"" + Absolute(path) + "\". Access is denied.");
-    if (Matches(unwritable_, path)) throw EWriteError("Stream write error");
+    if (Matches(unwritable_, path) || Faulted("append", path)) throw EWriteError("Stream write error");
     std::ofstream out(host, std::ios::binary | std::ios::app);
     if (!out) throw EFCreateError("Cannot create file \"" + Absolute(path) + "\".");
     Noted(host, true);

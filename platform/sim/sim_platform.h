@@ -57,12 +57,17 @@ public:
     // Writing to this file fails (it may still be created).
     void SetUnwritable(const std::string& file, bool unwritable = true);
     std::set<char> NetworkDrives;  // upper-case letters of drives mapped to shares
+    // Fault injection: asked before every change to the disk, with the operation
+    // ("create", "copy", "move", "delete", "remove", "write", "append") and the path it
+    // changes; true makes that change fail as the system's would.
+    std::function<bool(const char* op, const std::string& path)> FaultHook;
     // Test conveniences that bypass the read-only rules.
     void PutFile(const std::string& path, std::string_view bytes);
     std::string GetFile(const std::string& path) const;  // empty when missing
 
 private:
     static std::string IncludeBackslash(const std::string& p);
+    bool Faulted(const char* op, const std::string& path);
     bool IsReadOnly(const std::string& path) const;
     bool Matches(const std::set<std::string>& set, const std::string& path) const;
     struct FolderIndex {
@@ -131,7 +136,17 @@ public:
     std::string PersonalFolder() override { return Personal; }
     std::optional<TBitmap32> FileSmallIcon(const std::string& path) override;
     TBitmap32 LoadIconFile(const std::string& path) override;
+    // Shortcuts answer from Shortcuts (by lower-cased absolute path); any other does not
+    // resolve.
+    std::optional<ShortcutInfo> ResolveShortcut(const std::string& path, NativeHandle owner) override;
+    // Deletes the folder's contents through the simulated disk (so its faults apply) and
+    // notes what went to the bin; RecycleRefused makes the shell refuse.
+    bool RecycleFolderContents(const std::string& folder) override;
 
+    std::map<std::string, ShortcutInfo> Shortcuts;
+    void SetShortcut(const std::string& path, ShortcutInfo target);
+    std::vector<std::string> Recycled;  // every file and folder moved to the bin, in order
+    bool RecycleRefused = false;
     std::vector<ShellCall> Calls;
     intptr_t ExecuteResult = 42;
     std::string Personal = "C:\\Users\\Tester\\Documents";
@@ -150,6 +165,17 @@ private:
     std::map<std::string, TBitmap32> fileIcons_;       // lower-cased absolute path
     std::map<std::string, TBitmap32> extensionIcons_;  // lower-cased extension
     std::set<std::string> noIcon_;
+};
+
+class SimSound final : public ISound {
+public:
+    explicit SimSound(SimFileSystem& files) : files_(files) {}
+    // A file that does not exist plays nothing.
+    bool PlayFileAsync(const std::string& path) override;
+    std::vector<std::string> Played;
+
+private:
+    SimFileSystem& files_;
 };
 
 class SimEventLoop final : public IEventLoop {
@@ -243,6 +269,12 @@ public:
     void SetApplicationTitle(const std::string& title) override { AppTitle = title; }
     void RestoreApplication() override { ++Restores; }
     void SetRightToLeft(bool rtl) override { RightToLeft = rtl; }
+    void SetWaitCursor(bool wait) override {
+        WaitCursor = wait;
+        if (wait) ++WaitCursorShown;
+    }
+    bool WaitCursor = false;
+    int WaitCursorShown = 0;
 
     // Every native window alive now, by handle (each peer enters and leaves itself).
     std::map<NativeHandle, SimControl*> Controls;
@@ -346,6 +378,8 @@ public:
     IEventLoop& Loop() override { return loop_; }
     IUserInterface& UI() override { return ui_; }
     IRegistry& Registry() override { return registry_; }
+    ISound& Sound() override { return sound_; }
+    SimSound& SimSounds() { return sound_; }
 
     SimFileSystem& SimFiles() { return files_; }
     SimSystemInfo& SimSystem() { return system_; }
@@ -371,6 +405,7 @@ private:
     SimEventLoop loop_;
     SimUserInterface ui_;
     SimRegistry registry_;
+    SimSound sound_{files_};
 };
 
 }  // namespace pv::sim

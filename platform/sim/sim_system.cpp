@@ -1,6 +1,8 @@
 #include <cstdio>
 
 #include "platform/sim/sim_platform.h"
+
+#include "util/strings.h"
 #include "util/encoding.h"
 
 namespace pv::sim {
@@ -45,6 +47,38 @@ intptr_t SimShell::Execute(NativeHandle owner, const std::string& verb, const st
                            const std::string& params, const std::string& dir, int showCmd) {
     Calls.push_back({owner, verb, file, params, dir, showCmd});
     return ExecuteResult;
+}
+
+void SimShell::SetShortcut(const std::string& path, ShortcutInfo target) {
+    Shortcuts[LowerCase(files_.Absolute(path))] = std::move(target);
+}
+
+std::optional<ShortcutInfo> SimShell::ResolveShortcut(const std::string& path, NativeHandle) {
+    auto it = Shortcuts.find(LowerCase(files_.Absolute(path)));
+    if (it == Shortcuts.end() || !files_.FileExists(path)) return std::nullopt;
+    return it->second;
+}
+
+bool SimShell::RecycleFolderContents(const std::string& folder) {
+    if (RecycleRefused) return false;
+    // Depth first, as the shell's delete goes: a folder after everything inside it.
+    std::function<bool(const std::string&)> recycle = [&](const std::string& dir) {
+        bool all = true;
+        for (const DirEntry& e : files_.ListDir(dir)) {
+            std::string path = dir + "\\" + e.Name;
+            bool gone = e.IsDirectory ? recycle(path) && files_.RemoveDir(path) : files_.DeleteFile(path);
+            if (gone) Recycled.push_back(path);
+            all = all && gone;
+        }
+        return all;
+    };
+    return recycle(files_.Absolute(folder));
+}
+
+bool SimSound::PlayFileAsync(const std::string& path) {
+    if (!files_.FileExists(path)) return false;
+    Played.push_back(path);
+    return true;
 }
 
 }  // namespace pv::sim

@@ -38,6 +38,9 @@ public:
     void SelectNode(uintptr_t node) override { rec_.Selected = node; }
     void SetImageList(NativeHandle imageList) override { rec_.ImageList = imageList; }
     void SetIndent(int pixels) override { rec_.Indent = pixels; }
+    uintptr_t NodeAt(TPoint) override { return 0; }
+    void BeginDrag(int) override {}
+    void SetAcceptFiles(bool) override {}
     void SetRedraw(bool redraw) override {
         if (redraw && !rec_.Redraw) ++rec_.Repaints;
         rec_.Redraw = redraw;

@@ -23,6 +23,7 @@ public:
     IEventLoop& Loop() override { return loop_; }
     IUserInterface& UI() override { return ui_; }
     IRegistry& Registry() override { return registry_; }
+    ISound& Sound() override { return sound_; }
 
 private:
     bool com_;
@@ -33,6 +34,7 @@ private:
     Win32UserInterface ui_;
     Win32EventLoop loop_;
     Win32Registry registry_;
+    Win32Sound sound_;
 };
 }  // namespace
 

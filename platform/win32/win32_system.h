@@ -38,6 +38,13 @@ public:
     std::string PersonalFolder() override;
     std::optional<TBitmap32> FileSmallIcon(const std::string& path) override;
     TBitmap32 LoadIconFile(const std::string& path) override;
+    std::optional<ShortcutInfo> ResolveShortcut(const std::string& path, NativeHandle owner) override;
+    bool RecycleFolderContents(const std::string& folder) override;
+};
+
+class Win32Sound final : public ISound {
+public:
+    bool PlayFileAsync(const std::string& path) override;
 };
 
 class Win32Registry final : public IRegistry {

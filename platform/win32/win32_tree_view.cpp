@@ -68,6 +68,9 @@ public:
         Quiet q(*this);
         SendMessageW(hwnd_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node ? Item(node) : nullptr));
     }
+    uintptr_t NodeAt(TPoint) override { return 0; }
+    void BeginDrag(int) override {}
+    void SetAcceptFiles(bool) override {}
     void SetImageList(NativeHandle imageList) override {
         SendMessageW(hwnd_, TVM_SETIMAGELIST, TVSIL_NORMAL, static_cast<LPARAM>(imageList));
     }

@@ -41,6 +41,11 @@ bool Win32UserInterface::DisableWindowsGhosting() {
 
 void Win32UserInterface::RestoreApplication() {}
 
+void Win32UserInterface::SetWaitCursor(bool wait) {
+    // The operation holds the message loop, so nothing sets the pointer back meanwhile.
+    ::SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(wait ? IDC_WAIT : IDC_ARROW)));
+}
+
 void Win32UserInterface::SetRightToLeft(bool rtl) { SetProcessDefaultLayout(rtl ? LAYOUT_RTL : 0); }
 
 }  // namespace pv::win32

@@ -32,6 +32,7 @@ public:
     void SetApplicationTitle(const std::string& title) override { title_ = title; }
     void RestoreApplication() override;
     void SetRightToLeft(bool rtl) override;
+    void SetWaitCursor(bool wait) override;
     uint32_t TrackPopupMenu(const std::vector<MenuEntryView>& entries, TPoint at, NativeHandle owner,
                             IMenuSink& sink) override;
     std::unique_ptr<IImageListPeer> CreateImageListPeer(int width, int height) override;

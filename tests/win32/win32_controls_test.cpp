@@ -51,6 +51,22 @@ public:
         events_.push_back("expanded " + std::to_string(node) + (expanded ? " on" : " off"));
     }
     void PeerSelectionChanged(uintptr_t node) override { events_.push_back("node " + std::to_string(node)); }
+    void PeerMouseDown(MouseButton, TPoint at) override { events_.push_back(Point("down", at)); }
+    void PeerMouseUp(MouseButton, TPoint at) override { events_.push_back(Point("up", at)); }
+    bool PeerDragOver(TPoint at) override {
+        events_.push_back(Point("over", at));
+        return AcceptDrop;
+    }
+    void PeerDragDrop(TPoint at) override { events_.push_back(Point("drop", at)); }
+    void PeerDragEnd() override { events_.push_back("drag end"); }
+    bool PeerFileDropped(const std::string& path, TPoint at) override {
+        events_.push_back(Point("file " + path, at));
+        return true;
+    }
+    static std::string Point(const std::string& what, TPoint at) {
+        return what + " " + std::to_string(at.X) + "," + std::to_string(at.Y);
+    }
+    bool AcceptDrop = true;
 
 private:
     Events events_;
