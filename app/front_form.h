@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "frame/form_base.h"
+#include "platform/ui/tree_view.h"
 #include "platform/graphics.h"
 #include "util/bitmap.h"
 
@@ -297,6 +298,29 @@ public:
     void BitBtnHelpClick(TComponent* sender);
     void ApplicationEventsIdle(TComponent* sender);
 
+    // ---- drag and drop ----
+    TTimer* TimerDrag = nullptr;
+    TTimer* TimerExpand = nullptr;
+    void tvItemsMouseDown(TComponent* sender, MouseButton button, TPoint at);
+    void tvItemsMouseUp(TComponent* sender, MouseButton button, TPoint at);
+    void TimerDragTimer(TComponent* sender);
+    void tvItemsDragOver(TComponent* sender, TPoint at, bool& accept);
+    void TimerExpandTimer(TComponent* sender);
+    void tvItemsDragDrop(TComponent* sender, TPoint at);
+    void tvItemsDropFiles(TComponent* sender, const std::string& path, TPoint at);
+
+    // ---- changes, undo, save and close ----
+    // Whether the tree differs from the undo copy (captions, shape, ids; not images).
+    bool TreeChanged() const;
+    void RestoreUndoCopy();
+    void BitBtnSaveClick(TComponent* sender);
+    void BitBtnUndoClick(TComponent* sender);
+    void BitBtnCloseClick(TComponent* sender);
+    void FormClose(TComponent* sender, TCloseAction& action);
+    // Whether the last reload read the whole store; a save would otherwise overwrite what
+    // it could not read.
+    bool StoreLoadedWhole() const { return storeLoadedWhole_; }
+
     // ---- starting items ----
     void BitBtnLaunchClick(TComponent* sender);
     void NorItemsRTClickItem(TComponent* sender);
@@ -362,6 +386,17 @@ private:
     void AttachDirectory();
     TTreeNode* CopyOfNode(TTreeNode* source);
     void SweepLevel(TTreeNode* topMarker);
+    // Drag and drop (front_dragdrop.cpp).
+    void BuildDragAndDrop();
+    void HoverRepaint();
+    TTreeNode* dragSource_ = nullptr;
+    TTreeNode* expandTarget_ = nullptr;
+    int hoverRepaints_ = 0;
+    // Saving (front_save.cpp).
+    bool storeLoadedWhole_ = true;
+    std::string StoreFolder() const;
+    std::string BackupFolder() const;
+    void RecoverInterruptedSave();
     std::mt19937& Random();
     TTreeNode* clipboard_ = nullptr;
     bool settingField_ = false;

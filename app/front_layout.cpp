@@ -95,6 +95,7 @@ void TFormFront::BuildManagerFace() {
     ApplicationEvents = TComponent::Create<TApplicationEvents>(this);
     ApplicationEvents->SetName("ApplicationEvents");
     WireManagerEvents();
+    BuildDragAndDrop();
 }
 
 namespace {
