@@ -55,7 +55,10 @@ void TFormFront::WireManagerEvents() {
     BitBtnSweep->OnClick = [this](TComponent* s) { BitBtnSweepClick(s); };
     BitBtnHelp->OnClick = [this](TComponent* s) { BitBtnHelpClick(s); };
     BitBtnLaunch->OnClick = [this](TComponent* s) { BitBtnLaunchClick(s); };
-    BitBtnClose->OnClick = [this](TComponent*) { Close(); };
+    BitBtnClose->OnClick = [this](TComponent* s) { BitBtnCloseClick(s); };
+    BitBtnSave->OnClick = [this](TComponent* s) { BitBtnSaveClick(s); };
+    BitBtnUndo->OnClick = [this](TComponent* s) { BitBtnUndoClick(s); };
+    OnClose = [this](TComponent* s, TCloseAction& action) { FormClose(s, action); };
     ApplicationEvents->OnIdle = [this](TComponent* s) { ApplicationEventsIdle(s); };
 }
 
@@ -236,6 +239,7 @@ void TFormFront::BitBtnDeleteClick(TComponent*) {
     TTreeNode* node = tvItems->Selected();
     if (!node || IsTopMarkerNode(node)) return;
     if (IsInSubtree(clipboard_, node)) clipboard_ = nullptr;
+    if (IsInSubtree(dragSource_, node) || IsInSubtree(expandTarget_, node)) dragSource_ = expandTarget_ = nullptr;
     TTreeNode* neighbour = node->GetNextSibling();
     if (!neighbour) neighbour = node->GetPrevSibling();
     if (!neighbour) neighbour = node->Parent();
@@ -344,6 +348,7 @@ void TFormFront::SweepLevel(TTreeNode* topMarker) {
             }
             if (dead) {
                 if (IsInSubtree(clipboard_, n)) clipboard_ = nullptr;
+                if (IsInSubtree(dragSource_, n) || IsInSubtree(expandTarget_, n)) dragSource_ = expandTarget_ = nullptr;
                 n->Delete();
             }
         }

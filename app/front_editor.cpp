@@ -226,24 +226,20 @@ void TFormFront::edtFileCapExit(TComponent*) {
     if (diskOnly) ShowMessageDialog(GetPlatform(), Message(problem), MsgDlgType::Error, {MsgDlgBtn::Ok});
 }
 
-void TFormFront::edtFilePathNameChange(TComponent*) {
-    int id = SelectedLinkId(edtFilePathName);
-    if (id < 0) return;
-    const std::string& text = edtFilePathName->Text();
-    IFileSystem& files = GetPlatform().Files();
-    // A path on the network is not looked at while the user types: an unreachable server
-    // would hold the window for as long as the system waits for it. It is taken when the
-    // user leaves the field.
-    if (text.empty() || files.IsNetworkPath(text)) return;
-    if (files.FileExists(text) || files.DirectoryExists(text)) ItemPaths[static_cast<size_t>(id)] = text;
-}
+// A path that names an existing file or directory becomes the link's path. A path on the
+// network is not looked at while the user types: an unreachable server would hold the
+// window for as long as the system waits for it. It is taken when the user leaves the
+// field.
+void TFormFront::edtFilePathNameChange(TComponent*) { TakeTypedPath(false); }
 
-void TFormFront::edtFilePathNameExit(TComponent*) {
+void TFormFront::edtFilePathNameExit(TComponent*) { TakeTypedPath(true); }
+
+void TFormFront::TakeTypedPath(bool leaving) {
     int id = SelectedLinkId(edtFilePathName);
     if (id < 0) return;
     const std::string& text = edtFilePathName->Text();
     IFileSystem& files = GetPlatform().Files();
-    if (text.empty() || !files.IsNetworkPath(text)) return;
+    if (text.empty() || files.IsNetworkPath(text) != leaving) return;
     if (files.FileExists(text) || files.DirectoryExists(text)) ItemPaths[static_cast<size_t>(id)] = text;
 }
 

@@ -3,6 +3,7 @@
 #include "app/item_pictures.h"
 #include "app/menu_painter.h"
 #include "controls/application.h"
+#include "controls/application_events.h"
 #include "controls/hot_key.h"
 #include "controls/image_list.h"
 #include "controls/menus.h"
@@ -67,7 +68,12 @@ void TFormFront::LoadLayout() {
     OnDestroy = [this](TComponent* s) { FormDestroy(s); };
 }
 
-void TFormFront::AfterFormCreate() { TvdFormFrontBase::AfterFormCreate(); }
+void TFormFront::AfterFormCreate() {
+    TvdFormFrontBase::AfterFormCreate();
+    // Before the creation handler loads the store: a save that was cut short is offered
+    // for recovery first.
+    RecoverInterruptedSave();
+}
 
 void TFormFront::RefreshForm() {
     TvdFormFrontBase::RefreshForm();
@@ -91,6 +97,7 @@ void TFormFront::FormShow(TComponent*) {
 }
 
 void TFormFront::FormDestroy(TComponent*) {
+    ApplicationEvents->OnIdle = nullptr;
     Painter.reset();
     // A minimised window would store its minimised rectangle; it goes back to normal
     // first so that the normal placement is kept.

@@ -220,8 +220,10 @@ public:
     // ---- the store files ----
     void CollectExtensions(const std::string& levelDir);
     void LoadItemsFrom(const std::string& levelDir, TMenuItem* parentMenu, TTreeNode* parentNode);
-    void SaveItems();
-    void SaveNodesFrom(TTreeNode* topMarker, const std::string& levelDir);
+    // Writes the whole tree into the store folder; answers how many of its writes failed
+    // (each failure is logged, and the records and levels after it are still written).
+    int SaveItems();
+    int SaveNodesFrom(TTreeNode* topMarker, const std::string& levelDir);
 
     // ---- the image lists ----
     int ExtMarker = 23;
@@ -381,6 +383,7 @@ private:
     void ShowIcon(const TTreeNode* node);
     void ShowLinkFields(TTreeNode* node);
     int SelectedLinkId(const TvdEdit* field) const;
+    void TakeTypedPath(bool leaving);
     void ClearClipboard();
     void AttachFile();
     void AttachDirectory();
@@ -401,7 +404,9 @@ private:
     TTreeNode* clipboard_ = nullptr;
     bool settingField_ = false;
     std::unique_ptr<std::mt19937> random_;
-    void SaveNode(TTreeNode* node, const std::string& levelDir, TvdStringBuilder& text);
+    // One level's records; `issued` holds the icon file names given out in the level.
+    int SaveNode(TTreeNode* node, const std::string& levelDir, TvdStringBuilder& text,
+                 std::unordered_map<std::string, int>& issued);
     void LoadLevel(const std::string& levelDir, TMenuItem* parentMenu, TTreeNode* parentNode);
     void CollectLevel(const std::string& levelDir);
     int ImageOfExtension(const std::string& extension) const;

@@ -72,6 +72,8 @@ void TFormFront::ReloadItems() {
     } restore{tvItems, onChange};
 
     clipboard_ = nullptr;  // its node goes with the tree
+    dragSource_ = expandTarget_ = nullptr;  // so do the nodes of a drag
+    storeLoadedWhole_ = false;
     ResetModel();  // tables, the id counter, both trees and the root top marker
     AddedIconCount = 0;
     UndoAddedIconCount = 0;
@@ -88,6 +90,7 @@ void TFormFront::ReloadItems() {
         openLevels_.clear();
         LoadItemsFrom(root, pmItems->Items(), nullptr);
     }
+    storeLoadedWhole_ = true;
     tvUndo->Items().Assign(tvItems->Items());
     UndoAddedIconCount = AddedIconCount;
     UpdateMenuDrawHandlers();
@@ -202,31 +205,54 @@ void TFormFront::LoadLevel(const std::string& levelDir, TMenuItem* parentMenu, T
 
 // ---- saving ------------------------------------------------------------------------------
 
-void TFormFront::SaveItems() { SaveNodesFrom(RootTopMarker(), Shared->UserDataPath + "shortcuts"); }
+int TFormFront::SaveItems() { return SaveNodesFrom(RootTopMarker(), StoreFolder()); }
 
-void TFormFront::SaveNodesFrom(TTreeNode* topMarker, const std::string& levelDir) {
+int TFormFront::SaveNodesFrom(TTreeNode* topMarker, const std::string& levelDir) {
     TvdStringBuilder text;
-    try {
-        if (topMarker && topMarker->GetNextSibling()) SaveNode(topMarker->GetNextSibling(), levelDir, text);
-    } catch (const std::exception&) {
-        LogMessage("Maintain_SaveNodesFrom", levelDir + "\\" + kLevelFile);
-    }
+    std::unordered_map<std::string, int> issued;
+    int failures = 0;
+    if (topMarker && topMarker->GetNextSibling()) failures += SaveNode(topMarker->GetNextSibling(), levelDir, text, issued);
     try {
         WriteCodePageText(GetPlatform(), levelDir + "\\" + kLevelFile, text.Text());
     } catch (const Exception&) {
-        // The writer is best effort; the save's backup keeps the previous store.
+        LogMessage("Maintain_SaveNodesFrom", levelDir + "\\" + kLevelFile);
+        ++failures;
     }
+    return failures;
 }
 
-void TFormFront::SaveNode(TTreeNode* node, const std::string& levelDir, TvdStringBuilder& text) {
+namespace {
+
+// The icon file's base: the link's file name up to its last ".", whichever separator
+// the path uses, so that the name never holds a folder.
+std::string IconBase(const std::string& path) {
+    size_t slash = path.find_last_of("\\/");
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    size_t dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+}  // namespace
+
+int TFormFront::SaveNode(TTreeNode* node, const std::string& levelDir, TvdStringBuilder& text,
+                         std::unordered_map<std::string, int>& issued) {
     IFileSystem& files = GetPlatform().Files();
+    int failures = 0;
+    // A record that cannot be written completely is logged; the records after it are
+    // still written, so one failure never cuts the rest of the level or the levels below.
+    auto failed = [&](const std::string& what) {
+        LogMessage("Maintain_SaveNodesFrom", what);
+        ++failures;
+    };
     for (TTreeNode* n = node; n; n = n->GetNextSibling()) {
         if (IsFolderNode(n)) {
             text.Append("^Folder|").Append(n->Text()).AppendLine();
             std::string dir = levelDir + "\\" + n->Text();
-            if (!files.DirectoryExists(dir) && !files.CreateDir(dir))
-                throw EFCreateError("Cannot create folder \"" + dir + "\"");
-            if (n->Count() > 1) SaveNodesFrom(n->GetFirstChild(), dir);
+            if (!files.DirectoryExists(dir) && !files.CreateDir(dir)) {
+                failed(dir);
+                continue;
+            }
+            if (n->Count() > 1) failures += SaveNodesFrom(n->GetFirstChild(), dir);
         } else if (IsNormalSeparatorNode(n)) {
             text.Append("^NorSep|").AppendLine();
         } else if (n->ImageIndex() == ItemImage::SpecialSeparator) {
@@ -242,12 +268,24 @@ void TFormFront::SaveNode(TTreeNode* node, const std::string& levelDir, TvdStrin
                 if (IsRunableFile(path)) {
                     icon = LowerCase(ExtractFileExt(path)).substr(1);
                 } else {
-                    std::string base = ExtractFileBase(path);
-                    icon = base + ".bmp";
-                    for (int k = 1; files.FileExists(levelDir + "\\" + icon); ++k) icon = base + std::to_string(k) + ".bmp";
+                    // Names are unique in the level, the bare name first, then 1, 2, ...;
+                    // the names given out so far are remembered instead of asked of the
+                    // disk, which the save has emptied anyway.
+                    std::string base = IconBase(path);
+                    int& next = issued[LowerCase(base)];
+                    do {
+                        icon = base + (next ? std::to_string(next) : std::string()) + ".bmp";
+                        ++next;
+                    } while (issued.count("|" + LowerCase(icon)) || files.FileExists(levelDir + "\\" + icon));
+                    // "|" cannot occur in a file name, so a name given out never meets a base.
+                    issued["|" + LowerCase(icon)] = 1;
                     TBitmap32 picture = TBitmap32::Create(16, 16, ColorRefToArgb(MenuColor()));
                     ilPublicPM->DrawOnto(picture, 0, 0, n->ImageIndex());
-                    files.WriteAllBytes(levelDir + "\\" + icon, EncodeBmp32(picture));
+                    try {
+                        files.WriteAllBytes(levelDir + "\\" + icon, EncodeBmp32(picture));
+                    } catch (const Exception&) {
+                        failed(levelDir + "\\" + icon);
+                    }
                 }
                 text.Append("^ExeLnk|").Append(path).Append('|').Append(GetItemParams(id)).Append('|').Append(icon);
                 text.Append('|').Append(n->Text()).Append('|').Append(GetItemWorkDir(id)).Append('|').Append(flags);
@@ -260,6 +298,7 @@ void TFormFront::SaveNode(TTreeNode* node, const std::string& levelDir, TvdStrin
             }
         }
     }
+    return failures;
 }
 
 }  // namespace pv

@@ -51,6 +51,10 @@ const FrontMessage kMessages[] = {
     {"ItemTypeSpecialTop", "Special: Drag and drop items here"},
     {"ItemTypeSpecialDesign", "Special: Builtin item"},
     {"ItemTypeSpecialFolder", "Special: Create and place items here"},
+    {"RestoreBackupFailed",
+     "The items could not be restored completely from the backup \"{AppDataPath}item_bak\". The backup is kept and "
+     "offered again at the next start.",
+     true},
 };
 
 enum class TextKind { CaptionHint, Caption, Hint, AutoHintDef, MenuItem };

@@ -214,6 +214,10 @@ void TTreeNodes::MoveAfter(TTreeNode* node, TTreeNode* parent, TTreeNode* after)
         if (node->expanded_) p->SetExpanded(Key(node), true);
         if (oldParent && oldParent->count_ == 0) oldParent->Changed();
         if (parent && parent->count_ == 1) parent->Changed();
+        // The removal took the selection away from the native control; the model's
+        // selection did not change.
+        TTreeNode* selected = view_.selected_;
+        if (selected && (selected == node || selected->IsChildOf(node))) p->SelectNode(Key(selected));
     }
 }
 
@@ -265,6 +269,7 @@ void TTreeView::ReplayState() {
     p->SetIndent(indent_);
     if (updating_) p->SetRedraw(false);
     if (images_) p->SetImageList(images_);
+    if (acceptFiles_) p->SetAcceptFiles(true);
     items_.ReplayInto(*p, nullptr);
     if (selected_) p->SelectNode(Key(selected_));
 }
@@ -287,6 +292,21 @@ void TTreeView::EndUpdate() {
 void TTreeView::SetImagesHandle(NativeHandle imageList) {
     images_ = imageList;
     if (Peer()) Peer()->SetImageList(imageList);
+}
+
+TTreeNode* TTreeView::GetNodeAt(int x, int y) const {
+    ITreeViewPeer* p = Peer();
+    return p ? reinterpret_cast<TTreeNode*>(p->NodeAt(TPoint{x, y})) : nullptr;
+}
+
+void TTreeView::BeginDrag(int threshold) {
+    if (Peer()) Peer()->BeginDrag(threshold);
+}
+
+void TTreeView::SetAcceptFiles(bool accept) {
+    if (acceptFiles_ == accept) return;
+    acceptFiles_ = accept;
+    if (Peer()) Peer()->SetAcceptFiles(accept);
 }
 
 void TTreeView::SetSelected(TTreeNode* node) {
@@ -322,6 +342,43 @@ void TTreeView::PeerSelectionChanged(uintptr_t node) {
         selected_ = n;
         if (OnChange) OnChange(this, n);
     });
+}
+
+void TTreeView::PeerMouseDown(MouseButton button, TPoint at) {
+    if (OnMouseDown) Application()->Guard(this, [&] { OnMouseDown(this, button, at); });
+}
+
+void TTreeView::PeerMouseUp(MouseButton button, TPoint at) {
+    if (OnMouseUp) Application()->Guard(this, [&] { OnMouseUp(this, button, at); });
+}
+
+bool TTreeView::PeerDragOver(TPoint at) {
+    // As in the toolkit: a view without a handler takes nothing, one with a handler takes
+    // what the handler does not refuse. A handler that fails refuses.
+    if (!OnDragOver) return false;
+    bool accept = true;
+    bool ran = false;
+    Application()->Guard(this, [&] {
+        OnDragOver(this, at, accept);
+        ran = true;
+    });
+    return ran && accept;
+}
+
+void TTreeView::PeerDragDrop(TPoint at) {
+    if (OnDragDrop) Application()->Guard(this, [&] { OnDragDrop(this, at); });
+}
+
+void TTreeView::PeerDragEnd() {
+    if (OnEndDrag) Application()->Guard(this, [&] { OnEndDrag(this); });
+}
+
+bool TTreeView::PeerFileDropped(const std::string& path, TPoint at) {
+    if (!OnDropFiles) return false;
+    // The handler is called through a copy, so that it may unassign itself.
+    TDropFilesEvent handler = OnDropFiles;
+    Application()->Guard(this, [&] { handler(this, path, at); });
+    return static_cast<bool>(OnDropFiles);
 }
 
 }  // namespace pv

@@ -129,6 +129,12 @@ private:
 
 using TTVChangedEvent = std::function<void(TComponent* sender, TTreeNode* node)>;
 using TTVExpandedEvent = std::function<void(TComponent* sender, TTreeNode* node)>;
+// Points are in the view's client coordinates.
+using TMouseEvent = std::function<void(TComponent* sender, MouseButton button, TPoint at)>;
+using TDragOverEvent = std::function<void(TComponent* sender, TPoint at, bool& accept)>;
+using TDragDropEvent = std::function<void(TComponent* sender, TPoint at)>;
+using TEndDragEvent = std::function<void(TComponent* sender)>;
+using TDropFilesEvent = std::function<void(TComponent* sender, const std::string& path, TPoint at)>;
 
 class TTreeView : public TWinControl, private ITreeViewSink {
 public:
@@ -146,6 +152,20 @@ public:
     TTVChangedEvent OnChange;
     TTVExpandedEvent OnExpanded;
     TTVExpandedEvent OnCollapsed;
+    // A button pressed or released over the view. A press has already selected the node
+    // under the pointer when OnMouseDown runs.
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    // While a drag started by BeginDrag runs: whether the dragged node may be dropped at
+    // the point. `accept` comes in true; without a handler nothing may be dropped.
+    TDragOverEvent OnDragOver;
+    // The button was released where OnDragOver accepted.
+    TDragDropEvent OnDragDrop;
+    // A drag ended without a drop (released where refused, or cancelled).
+    TEndDragEvent OnEndDrag;
+    // One file dropped from the shell, once per file in the shell's order, all with the
+    // same point. Unassigning it while a drop runs leaves the files that follow unread.
+    TDropFilesEvent OnDropFiles;
     int TreeHeight = 16;  // item height in pixels
     // Pixels a level is indented by.
     int Indent() const { return indent_; }
@@ -153,6 +173,16 @@ public:
     // Many changes in a row: the view repaints once, at the last EndUpdate.
     void BeginUpdate();
     void EndUpdate();
+
+    // The node under a point in client coordinates; nullptr over empty space or while the
+    // view has no window.
+    TTreeNode* GetNodeAt(int x, int y) const;
+    // While a button is held in the view: a drag that starts once the pointer has moved
+    // `threshold` pixels from the press, and ends at the release.
+    void BeginDrag(int threshold);
+    // Whether the view takes files dropped from the shell.
+    bool AcceptFiles() const { return acceptFiles_; }
+    void SetAcceptFiles(bool accept);
 
     ITreeViewPeer* Peer() const { return static_cast<ITreeViewPeer*>(peer_.get()); }
 
@@ -167,18 +197,19 @@ private:
     void NodeRemoved(TTreeNode* node);
     void PeerExpandedChanged(uintptr_t node, bool expanded) override;
     void PeerSelectionChanged(uintptr_t node) override;
-    void PeerMouseDown(MouseButton, TPoint) override {}
-    void PeerMouseUp(MouseButton, TPoint) override {}
-    bool PeerDragOver(TPoint) override { return false; }
-    void PeerDragDrop(TPoint) override {}
-    void PeerDragEnd() override {}
-    bool PeerFileDropped(const std::string&, TPoint) override { return false; }
+    void PeerMouseDown(MouseButton button, TPoint at) override;
+    void PeerMouseUp(MouseButton button, TPoint at) override;
+    bool PeerDragOver(TPoint at) override;
+    void PeerDragDrop(TPoint at) override;
+    void PeerDragEnd() override;
+    bool PeerFileDropped(const std::string& path, TPoint at) override;
 
     TTreeNodes items_;
     TTreeNode* selected_ = nullptr;
     int indent_ = 19;
     int updating_ = 0;
     NativeHandle images_ = 0;
+    bool acceptFiles_ = false;
 };
 
 }  // namespace pv

@@ -5,6 +5,7 @@
 #include "util/encoding.h"
 #include "util/exception.h"
 #include "util/paths.h"
+#include "util/strings.h"
 
 namespace pv {
 
@@ -27,6 +28,49 @@ std::vector<TreeEntry> ListRecursive(IFileSystem& files, const std::string& fold
     std::set<std::string> open;
     if (files.DirectoryExists(folder)) Walk(files, ExcludeTrailingBackslash(folder), "", open, out);
     return out;
+}
+
+bool CopyFolderTree(IFileSystem& files, const std::string& from, const std::string& to) {
+    std::string target = ExcludeTrailingBackslash(to);
+    bool all = files.DirectoryExists(target) || files.ForceDirectories(target);
+    std::string source = ExcludeTrailingBackslash(from);
+    for (const TreeEntry& e : ListRecursive(files, source)) {
+        std::string dst = target + "\\" + e.RelativePath;
+        if (e.IsDirectory) all = (files.DirectoryExists(dst) || files.CreateDir(dst)) && all;
+        else all = files.CopyFile(source + "\\" + e.RelativePath, dst, false) && all;
+    }
+    return all;
+}
+
+bool SameFolderTree(IFileSystem& files, const std::string& a, const std::string& b) {
+    if (!files.DirectoryExists(a) || !files.DirectoryExists(b)) return false;
+    std::vector<TreeEntry> left = ListRecursive(files, a), right = ListRecursive(files, b);
+    if (left.size() != right.size()) return false;
+    std::set<std::string> names;
+    for (const TreeEntry& e : right) names.insert(LowerCase(e.RelativePath) + (e.IsDirectory ? "\\" : ""));
+    std::string rootA = ExcludeTrailingBackslash(a) + "\\", rootB = ExcludeTrailingBackslash(b) + "\\";
+    for (const TreeEntry& e : left) {
+        if (!names.count(LowerCase(e.RelativePath) + (e.IsDirectory ? "\\" : ""))) return false;
+        if (e.IsDirectory) continue;
+        try {
+            if (files.ReadAllBytes(rootA + e.RelativePath) != files.ReadAllBytes(rootB + e.RelativePath)) return false;
+        } catch (const Exception&) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool DeleteFolderContents(IFileSystem& files, const std::string& folder) {
+    std::string root = ExcludeTrailingBackslash(folder) + "\\";
+    std::vector<TreeEntry> entries = ListRecursive(files, folder);
+    // Parents are listed before their contents: backwards, a folder comes after them.
+    for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
+        std::string path = root + it->RelativePath;
+        if (it->IsDirectory) files.RemoveDir(path);
+        else files.DeleteFile(path);
+    }
+    return ListRecursive(files, folder).empty();
 }
 
 std::string DecodeCodePageText(Platform& platform, std::string_view bytes) {

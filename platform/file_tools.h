@@ -17,6 +17,15 @@ struct TreeEntry {
 // entered again.
 std::vector<TreeEntry> ListRecursive(IFileSystem& files, const std::string& folder);
 
+// Copies every file and folder below `from` to the same place below `to` (created when
+// missing), overwriting files there. True when every one was copied.
+bool CopyFolderTree(IFileSystem& files, const std::string& from, const std::string& to);
+// Whether two folders hold the same folders and files with the same bytes.
+bool SameFolderTree(IFileSystem& files, const std::string& a, const std::string& b);
+// Deletes everything below `folder`, the folder itself stays; contents first, so that a
+// folder is empty when it goes. True when nothing is left inside.
+bool DeleteFolderContents(IFileSystem& files, const std::string& folder);
+
 // The text of a file in the system's code page, as UTF-8; a text that starts with a UTF-8
 // byte order mark is taken as UTF-8 instead (the program writes such a file when the code
 // page cannot hold its text).

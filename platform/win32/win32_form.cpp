@@ -186,15 +186,13 @@ public:
                 if (LOWORD(wp) == WA_INACTIVE) {
                     HWND focus = GetFocus();
                     if (focus && IsChild(hwnd, focus)) self->lastFocus_ = focus;
-                } else if (!HIWORD(wp)) {
-                    HWND target = self->lastFocus_ && IsWindow(self->lastFocus_) && IsChild(hwnd, self->lastFocus_)
-                                      ? self->lastFocus_
-                                      : GetNextDlgTabItem(hwnd, nullptr, FALSE);
-                    if (target && IsWindowEnabled(target) && IsWindowVisible(target)) {
-                        SetFocus(target);
-                        return 0;
-                    }
+                } else if (!HIWORD(wp) && self->FocusChild()) {
+                    return 0;
                 }
+                break;
+            case WM_SETFOCUS:
+                // The window itself never keeps the keyboard: it goes on to a control.
+                if (self->FocusChild()) return 0;
                 break;
             case WM_GETMINMAXINFO:
                 if (self->minTrack_.cx > 0 || self->minTrack_.cy > 0) {
@@ -242,6 +240,17 @@ private:
         wc.hIcon = LoadIconW(ModuleInstance(), L"MAINICON");
         wc.lpszClassName = name.c_str();
         RegisterClassExW(&wc);
+    }
+
+    // Gives the keyboard to the control that had it last, or to the first tab stop.
+    bool FocusChild() {
+        HWND target = lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_) && IsWindowVisible(lastFocus_) &&
+                              IsWindowEnabled(lastFocus_)
+                          ? lastFocus_
+                          : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+        if (!target || target == hwnd_ || !IsWindowEnabled(target)) return false;
+        SetFocus(target);
+        return true;
     }
 
     IFormSink& sink_;

@@ -52,7 +52,7 @@ TEST_F(FrontTextsTest, TheWindowRegistersItsEnglishTextsInTheOrderOfItsList) {
                   "SaveErrorLockedFiles__Value", "DiskItemsDataBackup__Value", "DiskItemsDataBackup__Template",
                   "NotAvailableShort__Value", "ItemTypeExecutable__Value", "ItemTypeRunable__Value",
                   "ItemTypeShortcut__Value", "ItemTypeViewable__Value", "ItemTypeSeparator__Value",
-                  "ItemTypeSpecialTop__Value", "ItemTypeSpecialDesign__Value", "ItemTypeSpecialFolder__Value"}));
+                  "ItemTypeSpecialTop__Value", "ItemTypeSpecialDesign__Value", "ItemTypeSpecialFolder__Value", "RestoreBackupFailed__Value", "RestoreBackupFailed__Template"}));
     // The window's title and the empty hints are not registered.
     std::vector<std::string> controls = {"pnlAddItemHeader.Caption"};
     for (const char* name : {"BitBtnAttach", "rbFile", "rbFileDirectory", "rbSeparator", "rbFolder"}) {
