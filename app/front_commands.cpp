@@ -359,19 +359,11 @@ void TFormFront::SweepLevel(TTreeNode* topMarker) {
 void TFormFront::BitBtnSweepClick(TComponent*) {
     TTreeNode* selected = tvItems->Selected();
     if (!selected) return;
-    auto onChange = std::move(tvItems->OnChange);
-    tvItems->OnChange = nullptr;
-    tvItems->BeginUpdate();
-    try {
+    {
+        TTreeViewBatch batch(*tvItems);
         if (IsFolderNode(selected) && selected->GetFirstChild()) tvItems->SetSelected(selected->GetFirstChild());
         SweepLevel(LevelTopMarker());
-    } catch (...) {
-        tvItems->EndUpdate();
-        tvItems->OnChange = std::move(onChange);
-        throw;
     }
-    tvItems->EndUpdate();
-    tvItems->OnChange = std::move(onChange);
     ResetView();
 }
 

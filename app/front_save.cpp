@@ -79,21 +79,13 @@ bool TFormFront::TreeChanged() const {
 }
 
 void TFormFront::RestoreUndoCopy() {
-    auto onChange = std::move(tvItems->OnChange);
-    tvItems->OnChange = nullptr;
-    tvItems->BeginUpdate();
     clipboard_ = nullptr;
     dragSource_ = nullptr;
     expandTarget_ = nullptr;
-    try {
+    {
+        TTreeViewBatch batch(*tvItems);
         tvItems->Items().Assign(tvUndo->Items());
-    } catch (...) {
-        tvItems->EndUpdate();
-        tvItems->OnChange = std::move(onChange);
-        throw;
     }
-    tvItems->EndUpdate();
-    tvItems->OnChange = std::move(onChange);
     if (TTreeNode* root = RootTopMarker()) tvItems->SetSelected(root);
     AddedIconCount = UndoAddedIconCount;
     // The icons of links added since the copy was taken.

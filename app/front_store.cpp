@@ -63,13 +63,7 @@ std::vector<std::string> ReadLevel(Platform& p, const std::string& levelDir) {
 // ---- reload ------------------------------------------------------------------------------
 
 void TFormFront::ReloadItems() {
-    auto onChange = std::move(tvItems->OnChange);
-    tvItems->OnChange = nullptr;
-    struct Restore {
-        TTreeView* tree;
-        TTVChangedEvent& handler;
-        ~Restore() { tree->OnChange = std::move(handler); }
-    } restore{tvItems, onChange};
+    TTreeViewBatch batch(*tvItems);
 
     clipboard_ = nullptr;  // its node goes with the tree
     dragSource_ = expandTarget_ = nullptr;  // so do the nodes of a drag

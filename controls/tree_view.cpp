@@ -381,4 +381,14 @@ bool TTreeView::PeerFileDropped(const std::string& path, TPoint at) {
     return static_cast<bool>(OnDropFiles);
 }
 
+TTreeViewBatch::TTreeViewBatch(TTreeView& view) : view_(view), onChange_(std::move(view.OnChange)) {
+    view_.OnChange = nullptr;
+    view_.BeginUpdate();
+}
+
+TTreeViewBatch::~TTreeViewBatch() {
+    view_.EndUpdate();
+    view_.OnChange = std::move(onChange_);
+}
+
 }  // namespace pv

@@ -128,6 +128,21 @@ private:
 };
 
 using TTVChangedEvent = std::function<void(TComponent* sender, TTreeNode* node)>;
+class TTreeView;
+
+// Many changes in a row, for as long as the object lives: the selection-change
+// notification is off and the view repaints once at the end, however the changes end.
+class TTreeViewBatch {
+public:
+    explicit TTreeViewBatch(TTreeView& view);
+    ~TTreeViewBatch();
+    TTreeViewBatch(const TTreeViewBatch&) = delete;
+    TTreeViewBatch& operator=(const TTreeViewBatch&) = delete;
+
+private:
+    TTreeView& view_;
+    TTVChangedEvent onChange_;
+};
 using TTVExpandedEvent = std::function<void(TComponent* sender, TTreeNode* node)>;
 // Points are in the view's client coordinates.
 using TMouseEvent = std::function<void(TComponent* sender, MouseButton button, TPoint at)>;

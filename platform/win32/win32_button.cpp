@@ -32,22 +32,6 @@ DWORD StyleOf(const ButtonParams& params) {
     return kind | stops;
 }
 
-// The picture as a top-down 32-bit DIB section with its alpha straight, as image lists
-// of 32-bit colour take it.
-HBITMAP PictureBitmap(const TBitmap32& picture) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = picture.Width;
-    info.bmiHeader.biHeight = -picture.Height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bmp && bits) std::memcpy(bits, picture.Pixels.data(), picture.Pixels.size() * sizeof(uint32_t));
-    return bmp;
-}
-
 class Win32ButtonPeer final : public Win32ChildPeer<IButtonPeer> {
 public:
     Win32ButtonPeer(IButtonSink& sink, const ButtonParams& params, HWND parent) : Win32ChildPeer(sink), sink_(sink) {
@@ -84,9 +68,9 @@ private:
     static HIMAGELIST MakeList(const TBitmap32& normal, const TBitmap32& disabled) {
         HIMAGELIST list = ImageList_Create(normal.Width, normal.Height, ILC_COLOR32, kStateCount, 0);
         if (!list) return nullptr;
-        HBITMAP plain = PictureBitmap(normal);
+        HBITMAP plain = TopDownDib(normal);
         bool fits = !disabled.Empty() && disabled.Width == normal.Width && disabled.Height == normal.Height;
-        HBITMAP greyed = PictureBitmap(fits ? disabled : Greyed(normal));
+        HBITMAP greyed = TopDownDib(fits ? disabled : Greyed(normal));
         for (int slot = 0; slot < kStateCount; ++slot) ImageList_Add(list, slot == kDisabledSlot ? greyed : plain, nullptr);
         DeleteObject(plain);
         DeleteObject(greyed);

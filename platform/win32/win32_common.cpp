@@ -1,5 +1,7 @@
 #include "platform/win32/win32_common.h"
 
+#include <cstring>
+
 #include "util/encoding.h"
 
 namespace pv::win32 {
@@ -45,6 +47,22 @@ void RaiseParkedException() {
 }
 
 HINSTANCE ModuleInstance() { return GetModuleHandleW(nullptr); }
+
+HBITMAP TopDownDib(const TBitmap32& picture) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = picture.Width;
+    info.bmiHeader.biHeight = -picture.Height;  // negative: the first row in memory is the top row
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bmp || !bits) return nullptr;
+    // 0xAARRGGBB held little-endian is B G R A, the byte order of the DIB's pixels.
+    std::memcpy(bits, picture.Pixels.data(), picture.Pixels.size() * sizeof(uint32_t));
+    return bmp;
+}
 
 void RegisterWindowClass(const wchar_t* name, WNDPROC proc) {
     WNDCLASSW existing{};

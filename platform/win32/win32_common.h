@@ -18,6 +18,8 @@
 #undef LoadIcon
 #undef GetClassName
 
+#include "util/bitmap.h"
+
 #include <exception>
 #include <string>
 #include <string_view>
@@ -44,6 +46,10 @@ LRESULT GuardedCall(Fn&& fn, LRESULT onError = 0) {
 }
 
 HINSTANCE ModuleInstance();
+
+// A picture as a top-down 32-bit DIB section, its alpha straight (as image lists of
+// comctl32 version 6 and icons carry it); nullptr when the system cannot make one.
+HBITMAP TopDownDib(const TBitmap32& picture);
 
 // Registers a plain window class of this module once; later calls find it registered.
 void RegisterWindowClass(const wchar_t* name, WNDPROC proc);

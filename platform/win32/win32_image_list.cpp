@@ -35,21 +35,10 @@ private:
     HBITMAP h_;
 };
 
-// The picture as a top-down 32-bit DIB section. Lists of comctl32 version 6 take its
-// alpha straight, not premultiplied, as icons carry it.
+// The picture as the list takes it.
 HBITMAP ColourBitmap(const TBitmap32& image) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = image.Width;
-    info.bmiHeader.biHeight = -image.Height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bmp || !bits) Fail("Cannot create a bitmap for the image list");
-    // 0xAARRGGBB held little-endian is B G R A, the byte order of the DIB's pixels.
-    std::memcpy(bits, image.Pixels.data(), image.Pixels.size() * sizeof(uint32_t));
+    HBITMAP bmp = TopDownDib(image);
+    if (!bmp) Fail("Cannot create a bitmap for the image list");
     return bmp;
 }
 

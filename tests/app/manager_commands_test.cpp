@@ -15,7 +15,7 @@
 #include "platform/sim/sim_button.h"
 #include "platform/sim/sim_edit.h"
 #include "platform/sim/sim_tree_view.h"
-#include "tests/app/app_fixture.h"
+#include "tests/app/manager_fixture.h"
 #include "util/bitmap.h"
 
 namespace pv {
@@ -25,31 +25,10 @@ const std::string kDashes = "---------------";
 const std::string kAlphabet = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 
 TBitmap32 Solid(uint32_t argb) { return TBitmap32::Create(16, 16, argb); }
-uintptr_t Key(const TTreeNode* node) { return reinterpret_cast<uintptr_t>(node); }
+using testing::Key;
 
-class ManagerCommandsTest : public testing::AppTest {
+class ManagerCommandsTest : public testing::ManagerTest {
 protected:
-    std::string Store(const std::string& rel = "") { return kData + "shortcuts\\" + rel; }
-    void PutLevel(const std::string& rel, const std::string& text) { Put(Store(rel) + "shortcuts.txt", text); }
-    void Folder(const std::string& rel) { sim.Files().ForceDirectories(Store(rel)); }
-    void StartWith(const std::string& root) {
-        PutLevel("", root);
-        Start();
-        f = Front();
-        ASSERT_NE(f, nullptr);
-    }
-    void Restart() {
-        Stop();
-        Start();
-        f = Front();
-    }
-    // The item at `index` of a level (after its top marker); the root level without a parent.
-    TTreeNode* Item(int index, TTreeNode* folder = nullptr) {
-        TTreeNode* n = Marker(folder);
-        for (int i = 0; i <= index && n; ++i) n = n->GetNextSibling();
-        return n;
-    }
-    TTreeNode* Marker(TTreeNode* folder = nullptr) { return folder ? folder->GetFirstChild() : f->RootTopMarker(); }
     // The captions of a level after its top marker.
     std::vector<std::string> Level(TTreeNode* folder = nullptr) {
         std::vector<std::string> out;
@@ -62,18 +41,6 @@ protected:
         for (uintptr_t k : Tree()->Children[Key(folder)]) out.push_back(Tree()->Nodes[k].State.Text);
         return out;
     }
-    TTreeNode* Find(const std::string& caption) {
-        for (TTreeNode* n = f->tvItems->Items().GetFirstNode(); n; n = n->GetNext())
-            if (n->Text() == caption) return n;
-        ADD_FAILURE() << "no node " << caption;
-        return nullptr;
-    }
-    sim::SimTreeView* Tree() { return sim.SimUI().Control<sim::SimTreeView>(f->tvItems->Handle()); }
-    // The user clicks a node: the native control moves its selection, then notifies.
-    void Select(TTreeNode* node) {
-        Tree()->Selected = Key(node);
-        Tree()->UserSelect(Key(node));
-    }
     sim::SimButton* Native(TButton* button) { return sim.SimUI().Control<sim::SimButton>(button->Handle()); }
     sim::SimEdit* Native(TvdEdit* field) { return sim.SimUI().Control<sim::SimEdit>(field->Handle()); }
     bool Click(TButton* button) { return Native(button)->UserClick(); }
@@ -82,21 +49,10 @@ protected:
         Click(kind);
         return Click(f->BitBtnAttach);
     }
-    int Id(TTreeNode* link) { return static_cast<int>(link->Data()); }
-    // The launch tables holding an entry for the id: P(arams), W(ork dir), S(tate), R(un as).
-    std::string EntriesOf(int id) {
-        std::string e;
-        if (f->ItemParams.count(id)) e += "P";
-        if (f->ItemWorkDirs.count(id)) e += "W";
-        if (f->ItemWindowStates.count(id)) e += "S";
-        if (f->ItemRunAs.count(id)) e += "R";
-        return e;
-    }
     void ExpectSelected(TTreeNode* node) {
         EXPECT_EQ(f->tvItems->Selected(), node);
         EXPECT_EQ(Tree()->Selected, Key(node)) << "the native tree shows the same selection";
     }
-    TFormFront* f = nullptr;
 };
 
 // ---- which commands apply ----------------------------------------------------------------

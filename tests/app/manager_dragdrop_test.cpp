@@ -11,7 +11,7 @@
 #include "controls/tree_view.h"
 #include "platform/sim/sim_edit.h"
 #include "platform/sim/sim_tree_view.h"
-#include "tests/app/app_fixture.h"
+#include "tests/app/manager_fixture.h"
 #include "util/bitmap.h"
 #include "util/exception.h"
 #include "util/paths.h"
@@ -20,39 +20,11 @@ namespace pv {
 namespace {
 
 const std::string kDashes = "---------------";
-uintptr_t Key(const TTreeNode* node) { return reinterpret_cast<uintptr_t>(node); }
+using testing::Key;
 TBitmap32 Solid(uint32_t argb) { return TBitmap32::Create(16, 16, argb); }
 
-class ManagerDragDropTest : public testing::AppTest {
+class ManagerDragDropTest : public testing::ManagerTest {
 protected:
-    std::string Store(const std::string& rel = "") { return kData + "shortcuts\\" + rel; }
-    void PutLevel(const std::string& rel, const std::string& text) {
-        if (!rel.empty()) sim.Files().ForceDirectories(Store(rel));
-        Put(Store(rel) + "shortcuts.txt", text);
-    }
-    void StartWith(const std::string& root) {
-        PutLevel("", root);
-        Restart();
-    }
-    void Restart() {
-        Stop();
-        Start();
-        f = Front();
-        ASSERT_NE(f, nullptr);
-    }
-    TTreeNode* Marker(TTreeNode* folder = nullptr) { return folder ? folder->GetFirstChild() : f->RootTopMarker(); }
-    // The item at `index` of a level, after its top marker.
-    TTreeNode* Item(int index, TTreeNode* folder = nullptr) {
-        TTreeNode* n = Marker(folder);
-        for (int i = 0; i <= index && n; ++i) n = n->GetNextSibling();
-        return n;
-    }
-    TTreeNode* Find(const std::string& caption) {
-        for (TTreeNode* n = f->tvItems->Items().GetFirstNode(); n; n = n->GetNext())
-            if (n->Text() == caption) return n;
-        ADD_FAILURE() << "no node " << caption;
-        return nullptr;
-    }
     // The captions of a level after its top marker, in the model and on the screen alike.
     std::vector<std::string> Level(TTreeNode* folder = nullptr) {
         std::vector<std::string> model, shown;
@@ -62,7 +34,6 @@ protected:
         EXPECT_EQ(shown, model) << "the native tree follows the model";
         return model;
     }
-    sim::SimTreeView* Tree() { return sim.SimUI().Control<sim::SimTreeView>(f->tvItems->Handle()); }
     TPoint At(const TTreeNode* node) {
         TPoint p = Tree()->PointOf(Key(node));
         EXPECT_GE(p.Y, 0) << node->Text() << " is not shown";
@@ -97,18 +68,7 @@ protected:
         EXPECT_EQ(sim.SimUI().Control<sim::SimEdit>(f->edtFileCap->Handle())->Text, node ? node->Text() : "")
             << "the editor shows it";
     }
-    int Id(TTreeNode* link) { return static_cast<int>(link->Data()); }
-    // The launch tables holding an entry for the id: P(arams), W(ork dir), S(tate), R(un as).
-    std::string EntriesOf(int id) {
-        std::string e;
-        if (f->ItemParams.count(id)) e += "P";
-        if (f->ItemWorkDirs.count(id)) e += "W";
-        if (f->ItemWindowStates.count(id)) e += "S";
-        if (f->ItemRunAs.count(id)) e += "R";
-        return e;
-    }
 
-    TFormFront* f = nullptr;
 };
 
 const char* const kThreeLinks =

@@ -16,7 +16,7 @@
 #include "platform/sim/sim_edit.h"
 #include "platform/sim/sim_image_box.h"
 #include "platform/sim/sim_tree_view.h"
-#include "tests/app/app_fixture.h"
+#include "tests/app/manager_fixture.h"
 #include "util/bitmap.h"
 #include "util/bmp.h"
 
@@ -39,34 +39,8 @@ std::ostream& operator<<(std::ostream& os, const FieldView& v) {
     return os << "\"" << v.Text << "\" " << (v.Enabled ? "enabled" : "disabled");
 }
 
-class ManagerEditorTest : public testing::AppTest {
+class ManagerEditorTest : public testing::ManagerTest {
 protected:
-    void PutLevel(const std::string& rel, const std::string& text) {
-        Put(kData + "shortcuts\\" + rel + "shortcuts.txt", text);
-    }
-    void StartWith(const std::string& root) {
-        PutLevel("", root);
-        Start();
-        f = Front();
-        ASSERT_NE(f, nullptr);
-    }
-    void Restart() {
-        Stop();
-        Start();
-        f = Front();
-    }
-    // The item at `index` of a level (after its top marker); the root level without a parent.
-    TTreeNode* Item(int index, TTreeNode* folder = nullptr) {
-        TTreeNode* n = folder ? folder->GetFirstChild() : f->RootTopMarker();
-        for (int i = 0; i <= index && n; ++i) n = n->GetNextSibling();
-        return n;
-    }
-    sim::SimTreeView* Tree() { return sim.SimUI().Control<sim::SimTreeView>(f->tvItems->Handle()); }
-    // The user clicks a node: the native control moves its selection, then notifies.
-    void Select(TTreeNode* node) {
-        Tree()->Selected = reinterpret_cast<uintptr_t>(node);
-        Tree()->UserSelect(reinterpret_cast<uintptr_t>(node));
-    }
     sim::SimEdit* Native(TvdEdit* field) { return sim.SimUI().Control<sim::SimEdit>(field->Handle()); }
     bool Type(TvdEdit* field, const std::string& text) { return Native(field)->UserType(text); }
     FieldView Shown(TvdEdit* field) { return {Native(field)->Text, Native(field)->Enabled}; }
@@ -79,12 +53,10 @@ protected:
         if (imageIndex >= 0) BlendOnto(box, f->ilPublicPM->Image(imageIndex), 0, 0);
         return box;
     }
-    int Id(TTreeNode* link) { return static_cast<int>(link->Data()); }
     // The button face differs from the tree's and the menu's backgrounds, so the box shows
     // which list its picture came from and that it was cleared.
     void UseDistinctFace() { sim.SimSystem().Colors[SysColorIndex::BtnFace] = kFace; }
     static constexpr uint32_t kFace = 0x00336699;
-    TFormFront* f = nullptr;
 };
 
 // ---- what the fields show ----------------------------------------------------------------

@@ -11,7 +11,7 @@
 #include "controls/tree_view.h"
 #include "platform/file_tools.h"
 #include "platform/sim/sim_form.h"
-#include "tests/app/app_fixture.h"
+#include "tests/app/manager_fixture.h"
 #include "util/paths.h"
 #include "util/strings.h"
 
@@ -36,9 +36,8 @@ const std::string kRoot =
 const std::string kGames = "^ExeLnk|C:\\Games\\game.exe||game.bmp|Game||\r\n^Folder|Deep\r\n";
 const std::string kDeep = "^UnkLnk|C:\\Docs\\readme.txt|txt|Deep readme|\r\n";
 
-class ManagerSaveTest : public testing::AppTest {
+class ManagerSaveTest : public testing::ManagerTest {
 protected:
-    std::string Store(const std::string& rel = "") { return kData + "shortcuts\\" + rel; }
     std::string Backup() { return kData + "temp\\item_bak"; }
     void PutStore() {
         for (const char* target : {"C:\\Tools\\tool.exe", "C:\\Tools\\run.bat", "C:\\Games\\game.exe",
@@ -60,11 +59,6 @@ protected:
         for (const TreeEntry& e : ListRecursive(sim.Files(), folder))
             out[e.RelativePath] = e.IsDirectory ? "<folder>" : Get(folder + e.RelativePath);
         return out;
-    }
-    TTreeNode* Item(int index, TTreeNode* folder = nullptr) {
-        TTreeNode* n = folder ? folder->GetFirstChild() : Front()->RootTopMarker();
-        for (int i = 0; i <= index && n; ++i) n = n->GetNextSibling();
-        return n;
     }
     // The same edits every time: a caption, a new separator, a moved link, a deleted
     // folder, and a parameter.
@@ -282,8 +276,10 @@ TEST_F(ManagerSaveTest, ManyLinksToOneProgramGetNumberedIconNamesThatNeverMeet) 
     EXPECT_NE(saved.find("||tool299.bmp|T299|"), std::string::npos);
     std::set<std::string> icons;
     for (const std::string& line : Split(saved, '\n')) {
-        std::vector<std::string> f = Split(line, '|');
-        if (f.size() > 3) EXPECT_TRUE(icons.insert(f[3]).second) << f[3] << " given twice";
+        std::vector<std::string> fields = Split(line, '|');
+        if (fields.size() > 3) {
+            EXPECT_TRUE(icons.insert(fields[3]).second) << fields[3] << " given twice";
+        }
     }
     EXPECT_EQ(icons.size(), 301u);
 }
