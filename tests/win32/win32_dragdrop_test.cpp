@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/win32/win32_manager_fixture.h"
+
 #include <shobjidl.h>
 
 #include <cstring>
@@ -337,37 +339,7 @@ TEST_F(Win32TreeDrag, DroppedFilesReachTheSinkWholeUntilItStopsTakingThem) {
 
 // ---- files dropped on the manager window -------------------------------------------------
 
-class Win32ManagerDrop : public ::testing::Test {
-protected:
-    void SetUp() override {
-        platform = win32::CreateWin32Platform();
-        std::string options = platform->Shell().PersonalFolder() + "\\Vendrik\\Pivola\\config\\options.ini";
-        platform->Files().DeleteFile(options);
-        app = std::make_unique<TApplication>(*platform);
-        frame = TComponent::Create<TModuleShared>(app.get());
-        front = frame->FormFront();
-        ASSERT_NE(front, nullptr);
-        // A store left by another test would change what the tree holds.
-        front->ReloadItems();
-        TTreeNodes& items = front->tvItems->Items();
-        while (items.GetFirstNode()->GetNextSibling()) items.GetFirstNode()->GetNextSibling()->Delete();
-        front->Show();
-        Pump();
-    }
-    void TearDown() override {
-        app.reset();
-        platform.reset();
-    }
-    void Pump() {
-        while (platform->Loop().ProcessOne()) {
-        }
-    }
-
-    std::unique_ptr<Platform> platform;
-    std::unique_ptr<TApplication> app;
-    TModuleShared* frame = nullptr;
-    TFormFront* front = nullptr;
-};
+using Win32ManagerDrop = testing::Win32ManagerTest;
 
 TEST_F(Win32ManagerDrop, DroppedFilesBecomeLinksAfterTheNodeUnderTheDropPointWithTheirWholePaths) {
     TTreeNode* a = front->AddItem(TItemKind::GeneralLink, "C:\\a.txt", nullptr, ItemImage::Directory, false, "", "A",

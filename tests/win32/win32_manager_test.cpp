@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/win32/win32_manager_fixture.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -24,32 +26,8 @@
 namespace pv {
 namespace {
 
-class Win32Manager : public ::testing::Test {
+class Win32Manager : public testing::Win32ManagerTest {
 protected:
-    void SetUp() override {
-        platform = win32::CreateWin32Platform();
-        // The window's designed size, not a placement another test stored.
-        std::string options = platform->Shell().PersonalFolder() + "\\Vendrik\\Pivola\\config\\options.ini";
-        platform->Files().DeleteFile(options);
-        app = std::make_unique<TApplication>(*platform);
-        frame = TComponent::Create<TModuleShared>(app.get());
-        front = frame->FormFront();
-        ASSERT_NE(front, nullptr);
-        // A store left by another test would change what the tree holds.
-        front->ReloadItems();
-        while (front->tvItems->Items().GetFirstNode()->GetNextSibling()) front->tvItems->Items().GetFirstNode()->GetNextSibling()->Delete();
-        front->Show();
-        Pump();
-    }
-    void TearDown() override {
-        app.reset();
-        platform.reset();
-    }
-    void Pump() {
-        while (platform->Loop().ProcessOne()) {
-        }
-    }
-    static HWND Hwnd(const TControl* c) { return reinterpret_cast<HWND>(c->Handle()); }
     static std::string TextOf(HWND h) {
         wchar_t buffer[512] = {};
         GetWindowTextW(h, buffer, 511);
@@ -92,11 +70,6 @@ protected:
         SendMessageW(Hwnd(button), BM_CLICK, 0, 0);
         Pump();
     }
-
-    std::unique_ptr<Platform> platform;
-    std::unique_ptr<TApplication> app;
-    TModuleShared* frame = nullptr;
-    TFormFront* front = nullptr;
 };
 
 TEST_F(Win32Manager, EveryControlHasAWindowWithTheModelsRectangleAndText) {
