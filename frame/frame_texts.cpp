@@ -2,6 +2,7 @@
 // variables every text may use, the texts the frame registers for itself and for the
 // message boxes, and the application's reading direction.
 #include "controls/application.h"
+#include "frame/form_base.h"
 #include "frame/generic_frame.h"
 #include "frame/logging.h"
 #include "frame/product_info.h"
@@ -113,6 +114,23 @@ void TvdDataModuleGenericStruct::RegisterFrameTexts() {
 void TvdDataModuleGenericStruct::RegisterApplicationTexts() {
     if (Composite)
         Composite->AssistantApplication().RegisterBiDiMode(std::string(kSharedLanguageFile), kModuleArea, *Application());
+}
+
+void TvdDataModuleGenericStruct::ChangeLanguage(const std::string& culture) {
+    if (!Composite) return;
+    TvdlgLanguageController& lc = Composite->Controller();
+    std::string normal = lc.NormalizeCulture(culture);
+    lc.SetCulture(normal);
+    TranslateApplication();
+    Options->LanguageCulture = normal;
+    // Every open window takes the new texts at once; nothing is registered again.
+    for (TForm** slot : GetFrameForms()) {
+        if (!slot || !*slot) continue;
+        if (auto* window = dynamic_cast<TvdFormGenericStruct*>(*slot)) {
+            window->TranslateForm();
+            window->RefreshForm();
+        }
+    }
 }
 
 void TvdDataModuleGenericStruct::TranslateApplication() {

@@ -287,7 +287,6 @@ void TvdDataModuleGenericStruct::ShowCheckUpdates() {
     ShowForm(CheckUpdatesFormRef, CheckUpdatesFormClass, &ExtraInfo, true, false);
 }
 
-void TvdDataModuleGenericStruct::ChangeLanguage(const std::string&) {}
 
 void TvdDataModuleGenericStruct::ApplicationEventsMinimize(TComponent*) { AppMinimized = true; }
 void TvdDataModuleGenericStruct::ApplicationEventsRestore(TComponent*) { AppMinimized = false; }

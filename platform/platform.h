@@ -76,6 +76,10 @@ public:
     virtual int ScreenPixelsPerInch() = 0;
     // The width of a vertical scroll bar, in pixels.
     virtual int VertScrollBarWidth() = 0;
+    // The names of the screen fonts installed, in the system's order, each once.
+    virtual std::vector<std::string> ScreenFontNames() = 0;
+    // The part of the primary screen that windows may use (without the taskbar).
+    virtual TRect WorkArea() = 0;
     // The 8-bit code page in which item lists, options and the log are stored. `lossless`
     // is cleared when a character had no place in it.
     virtual std::string ToCodePage(std::string_view utf8, bool* lossless = nullptr) = 0;
@@ -161,6 +165,54 @@ public:
     virtual bool DeleteValue(RegistryRoot root, const std::string& key, const std::string& value) = 0;
 };
 
+// A named system mutex held by this copy of the program for as long as the object lives.
+class INamedMutex {
+public:
+    virtual ~INamedMutex() = default;
+};
+
+// What a window that other copies of the program can find answers to their messages.
+class IInstanceWindowSink {
+public:
+    virtual ~IInstanceWindowSink() = default;
+    virtual intptr_t PeerInstanceMessage(uint32_t msg, uintptr_t wParam, intptr_t lParam) = 0;
+};
+
+class IInstanceWindow {
+public:
+    virtual ~IInstanceWindow() = default;
+    virtual NativeHandle Handle() = 0;
+};
+
+struct DesktopWindow {
+    NativeHandle Handle = 0;
+    std::string ClassName;
+    std::string Title;
+};
+
+// The user's desktop as other programs share it: named mutexes, the top-level windows of
+// every program, messages sent between programs, and global atoms.
+class IDesktop {
+public:
+    virtual ~IDesktop() = default;
+    // Opens the named mutex; when that succeeds another copy holds it and nothing is kept.
+    // Otherwise creates it, owned, for as long as the answer lives. nullptr when another
+    // copy holds it or it cannot be created.
+    virtual std::unique_ptr<INamedMutex> TakeNamedMutex(const std::string& name) = 0;
+    // A hidden top-level window of that class and title that other programs can find.
+    virtual std::unique_ptr<IInstanceWindow> CreateInstanceWindow(const std::string& className,
+                                                                 const std::string& title,
+                                                                 IInstanceWindowSink& sink) = 0;
+    // Every top-level window of every program, in the system's order.
+    virtual std::vector<DesktopWindow> TopLevelWindows() = 0;
+    // Sends a message and waits for the answer; 0 when the window does not answer.
+    virtual intptr_t SendMessageTo(NativeHandle window, uint32_t msg, uintptr_t wParam, intptr_t lParam) = 0;
+    // Global atoms: 0 when it cannot be added; an empty name for an unknown atom.
+    virtual uint16_t AddGlobalAtom(const std::string& name) = 0;
+    virtual std::string GlobalAtomName(uint16_t atom) = 0;
+    virtual void DeleteGlobalAtom(uint16_t atom) = 0;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -172,6 +224,7 @@ public:
     virtual IUserInterface& UI() = 0;
     virtual IRegistry& Registry() = 0;
     virtual ISound& Sound() = 0;
+    virtual IDesktop& Desktop() = 0;
 };
 
 }  // namespace pv

@@ -1,4 +1,5 @@
 #include "platform/sim/sim_platform.h"
+#include "platform/sim/sim_desktop.h"
 
 #include <atomic>
 #include <cstdlib>

@@ -95,6 +95,8 @@ public:
     FontSpec IconTitleFont() override { return IconTitle; }
     int ScreenPixelsPerInch() override { return PixelsPerInch; }
     int VertScrollBarWidth() override { return ScrollBarWidth; }
+    std::vector<std::string> ScreenFontNames() override { return Fonts; }
+    TRect WorkArea() override { return Work; }
     std::string ToCodePage(std::string_view utf8, bool* lossless) override;
     std::string FromCodePage(std::string_view bytes) override;
     bool IsMainThread() override;
@@ -108,6 +110,8 @@ public:
     FontSpec IconTitle{"Segoe UI", 9};
     std::map<int, uint32_t> Colors;
     int PixelsPerInch = 96;
+    std::vector<std::string> Fonts{"Arial", "Courier New", "Segoe UI", "Tahoma", "Times New Roman", "Verdana"};
+    TRect Work{0, 0, 1280, 1000};
     int ScrollBarWidth = 17;
 
 private:
@@ -366,6 +370,8 @@ private:
     NativeHandle nextHandle_ = 0x1000;
 };
 
+class SimDesktop;
+
 class SimPlatform final : public Platform {
 public:
     // A fresh sandbox below the system's temporary folder, removed again at destruction.
@@ -379,6 +385,9 @@ public:
     IUserInterface& UI() override { return ui_; }
     IRegistry& Registry() override { return registry_; }
     ISound& Sound() override { return sound_; }
+    IDesktop& Desktop() override;
+    // The shared desktop: other programs' windows, mutexes and atoms (sim_desktop.h).
+    SimDesktop& SimDesktopObjects();
     SimSound& SimSounds() { return sound_; }
 
     SimFileSystem& SimFiles() { return files_; }
@@ -406,6 +415,7 @@ private:
     SimUserInterface ui_;
     SimRegistry registry_;
     SimSound sound_{files_};
+    std::unique_ptr<SimDesktop> desktop_;
 };
 
 }  // namespace pv::sim

@@ -24,6 +24,7 @@ public:
     IUserInterface& UI() override { return ui_; }
     IRegistry& Registry() override { return registry_; }
     ISound& Sound() override { return sound_; }
+    IDesktop& Desktop() override { return desktop_; }
 
 private:
     bool com_;
@@ -35,6 +36,7 @@ private:
     Win32EventLoop loop_;
     Win32Registry registry_;
     Win32Sound sound_;
+    Win32Desktop desktop_;
 };
 }  // namespace
 

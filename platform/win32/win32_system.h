@@ -16,6 +16,8 @@ public:
     FontSpec IconTitleFont() override;
     int ScreenPixelsPerInch() override;
     int VertScrollBarWidth() override { return GetSystemMetrics(SM_CXVSCROLL); }
+    std::vector<std::string> ScreenFontNames() override;
+    TRect WorkArea() override;
     std::string ToCodePage(std::string_view utf8, bool* lossless) override;
     std::string FromCodePage(std::string_view bytes) override;
     bool IsMainThread() override;
@@ -40,6 +42,18 @@ public:
     TBitmap32 LoadIconFile(const std::string& path) override;
     std::optional<ShortcutInfo> ResolveShortcut(const std::string& path, NativeHandle owner) override;
     bool RecycleFolderContents(const std::string& folder) override;
+};
+
+class Win32Desktop final : public IDesktop {
+public:
+    std::unique_ptr<INamedMutex> TakeNamedMutex(const std::string& name) override;
+    std::unique_ptr<IInstanceWindow> CreateInstanceWindow(const std::string& className, const std::string& title,
+                                                         IInstanceWindowSink& sink) override;
+    std::vector<DesktopWindow> TopLevelWindows() override;
+    intptr_t SendMessageTo(NativeHandle window, uint32_t msg, uintptr_t wParam, intptr_t lParam) override;
+    uint16_t AddGlobalAtom(const std::string& name) override;
+    std::string GlobalAtomName(uint16_t atom) override;
+    void DeleteGlobalAtom(uint16_t atom) override;
 };
 
 class Win32Sound final : public ISound {
