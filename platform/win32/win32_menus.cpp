@@ -241,14 +241,46 @@ LRESULT AnswerMenuChar(HMENU menu, wchar_t key) {
     return MAKELRESULT(matches.front(), MNC_SELECT);
 }
 
+namespace {
+
+// A point two pixels from where a menu opens, towards the middle of the screen the point
+// is on: inside the menu whenever the menu opens towards the middle, as it does when it
+// must turn at an edge of the screen, and never under the pointer.
+TPoint BesideThePointer(TPoint at) {
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    GetMonitorInfoW(MonitorFromPoint(POINT{at.X, at.Y}, MONITOR_DEFAULTTONEAREST), &mi);
+    const RECT& r = mi.rcMonitor;
+    return {at.X + (at.X < (r.left + r.right) / 2 ? 2 : -2), at.Y + (at.Y < (r.top + r.bottom) / 2 ? 2 : -2)};
+}
+
+}  // namespace
+
 uint32_t Win32UserInterface::TrackPopupMenu(const std::vector<MenuEntryView>& entries, TPoint at, NativeHandle owner,
                                             IMenuSink& sink) {
     NativeMenu menu(entries);
     MenuOwnerWindow window(sink, reinterpret_cast<HWND>(owner));
+    HWND previous = ::GetForegroundWindow();
+    // The keys reach a menu only through its owner, and a window that is not on the screen
+    // does not get the keyboard focus from every system: after a window of ours was hidden
+    // or a start failed, the focus would stay with whatever had it, and the menu would take
+    // no keys. So the owner is on the screen while the menu is: one pixel beside where the
+    // menu opens (mostly under it), fully transparent, let through by the mouse, below every
+    // other window.
+    SetWindowLongPtrW(window.Handle(), GWL_EXSTYLE,
+                      GetWindowLongPtrW(window.Handle(), GWL_EXSTYLE) | WS_EX_LAYERED | WS_EX_TRANSPARENT);
+    SetLayeredWindowAttributes(window.Handle(), 0, 0, LWA_ALPHA);
+    TPoint pixel = BesideThePointer(at);
+    SetWindowPos(window.Handle(), HWND_BOTTOM, pixel.X, pixel.Y, 1, 1, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     // A menu closes on a click elsewhere only while its owner is the foreground window.
     ::SetForegroundWindow(window.Handle());
     UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN;
     BOOL chosen = TrackPopupMenuEx(menu.Handle(), flags, at.X, at.Y, window.Handle(), nullptr);
+    // The owner goes with this call; the window that was in front before the menu gets the
+    // keyboard back rather than none at all. A program the chosen entry starts, or a window
+    // of ours it opens, comes to the front after that as usual.
+    PostMessageW(window.Handle(), WM_NULL, 0, 0);
+    if (previous && previous != window.Handle() && IsWindowVisible(previous)) ::SetForegroundWindow(previous);
     return chosen > 0 ? static_cast<uint32_t>(chosen) : 0;
 }
 

@@ -134,9 +134,24 @@ uint64_t Win32Clock::TickCount() { return GetTickCount64(); }
 intptr_t Win32Shell::Execute(NativeHandle owner, const std::string& verb, const std::string& file,
                              const std::string& params, const std::string& dir, int showCmd) {
     std::wstring v = Wide(verb), f = Wide(file), p = Wide(params), d = Wide(dir);
-    HINSTANCE r = ShellExecuteW(reinterpret_cast<HWND>(owner), v.empty() ? nullptr : v.c_str(), f.c_str(), p.c_str(),
-                                d.empty() ? nullptr : d.c_str(), showCmd);
-    return reinterpret_cast<intptr_t>(r);
+    // A failed start shows nothing: the shell's own error boxes ("cannot find", "open with")
+    // are turned off, and the caller gets the same result codes as from the plain call.
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_FLAG_NO_UI;
+    info.hwnd = reinterpret_cast<HWND>(owner);
+    info.lpVerb = v.empty() ? nullptr : v.c_str();
+    info.lpFile = f.c_str();
+    info.lpParameters = p.c_str();
+    info.lpDirectory = d.empty() ? nullptr : d.c_str();
+    info.nShow = showCmd;
+    if (!ShellExecuteExW(&info) && reinterpret_cast<intptr_t>(info.hInstApp) > 32) {
+        // Some failures leave the old-style code unset; keep them failures.
+        DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? static_cast<intptr_t>(error)
+                                                                              : SE_ERR_ACCESSDENIED;
+    }
+    return reinterpret_cast<intptr_t>(info.hInstApp);
 }
 
 std::string Win32Shell::PersonalFolder() {

@@ -6,6 +6,12 @@
 //                                       line, indented two blanks per level, the selected
 //                                       one marked with "*" and a ghosted (cut) one with "~"
 //   e2e_window_tool focus "<title>"     prints the class and text of the focused control
+//   e2e_window_tool windows "<class>"   prints the title of every top-level window of that
+//                                       class, hidden ones included, one per line
+//   e2e_window_tool shown "<class>"     the same for the visible ones only
+//   e2e_window_tool foreground          prints the title of the foreground window
+//   e2e_window_tool minimize "<title>"  minimises the window, as its minimise box would
+//   e2e_window_tool iconic "<title>"    exit code 0 when the window is minimised
 #include <windows.h>
 #include <commctrl.h>
 
@@ -92,10 +98,44 @@ int DumpTree(HWND window) {
     return 0;
 }
 
+std::wstring TitleOf(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+// Every top-level window of a class, as EnumWindows lists them; only the visible ones if asked.
+struct WindowQuery {
+    const wchar_t* cls;
+    bool visibleOnly;
+};
+int ListWindows(const wchar_t* cls, bool visibleOnly) {
+    WindowQuery query{cls, visibleOnly};
+    EnumWindows(
+        [](HWND window, LPARAM lp) -> BOOL {
+            const auto* q = reinterpret_cast<const WindowQuery*>(lp);
+            wchar_t name[256] = {};
+            GetClassNameW(window, name, 256);
+            if (std::wcscmp(name, q->cls) == 0 && (!q->visibleOnly || IsWindowVisible(window)))
+                PrintUtf8(TitleOf(window) + L"\n");
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&query));
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    if (argc == 2 && std::wcscmp(argv[1], L"foreground") == 0) {
+        HWND window = GetForegroundWindow();
+        if (!window) return 1;
+        PrintUtf8(TitleOf(window) + L"\n");
+        return 0;
+    }
     if (argc < 3) return 2;
+    if (std::wcscmp(argv[1], L"windows") == 0) return ListWindows(argv[2], false);
+    if (std::wcscmp(argv[1], L"shown") == 0) return ListWindows(argv[2], true);
     HWND window = FindWindowW(nullptr, argv[2]);
     if (!window) return 3;
     if (std::wcscmp(argv[1], L"exstyle") == 0) {
@@ -103,6 +143,11 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (std::wcscmp(argv[1], L"visible") == 0) return IsWindowVisible(window) ? 0 : 1;
+    if (std::wcscmp(argv[1], L"iconic") == 0) return IsIconic(window) ? 0 : 1;
+    if (std::wcscmp(argv[1], L"minimize") == 0) {
+        ShowWindow(window, SW_MINIMIZE);
+        return 0;
+    }
     if (std::wcscmp(argv[1], L"rect") == 0) {
         RECT r{};
         GetWindowRect(window, &r);
