@@ -365,6 +365,15 @@ public:
     void miCheckUpdatesClick(TComponent* sender);
     void miManageItemsClick(TComponent* sender);
 
+    // ---- the language submenu ----
+    // Replaces the entry's sub-entries by one per culture folder of `folder`: the current
+    // culture first with a separator after it, the others in the listing's order.
+    void BuildLanguageMenu(TMenuItem* entry, const std::string& folder, const std::string& current,
+                           const TNotifyEvent& handler, int group);
+    // The submenu of the program menu for the translation folder and the current culture.
+    void RebuildLanguageMenu();
+    void MI_Lingua_Select_ChoiceClick(TComponent* sender);
+
 protected:
     void LoadLayout() override;
     void AfterFormCreate() override;

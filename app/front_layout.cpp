@@ -243,21 +243,13 @@ void TFormFront::LayOutTools() {
 
 void TFormFront::SaveSettings(const std::string& optionsFile) {
     TvdFormFrontBase::SaveSettings(optionsFile);
-    Platform& p = GetPlatform();
-    IniDocument doc;
-    if (p.Files().FileExists(optionsFile)) doc = IniDocument::Parse(ReadCodePageText(p, optionsFile));
-    doc.WriteString(Name(), PanelSide->Name() + ".Width", IntToStr(PanelSide->Width()));
-    ReplaceCodePageText(p, optionsFile, doc.ToText());
+    WriteSetting(optionsFile, PanelSide->Name() + ".Width", IntToStr(PanelSide->Width()));
 }
 
 void TFormFront::LoadSettings(const std::string& optionsFile) {
     TvdFormFrontBase::LoadSettings(optionsFile);
-    Platform& p = GetPlatform();
-    if (!p.Files().FileExists(optionsFile)) return;
-    IniDocument doc = IniDocument::Parse(ReadCodePageText(p, optionsFile));
-    std::string text = doc.ReadString(Name(), PanelSide->Name() + ".Width", "");
     // A width that leaves the tree no room is kept within the window.
-    if (auto width = TryStrToInt(text))
+    if (auto width = TryStrToInt(ReadSetting(optionsFile, PanelSide->Name() + ".Width").value_or("")))
         PanelSide->SetWidth(std::min(*width, ClientWidth() - Splitter1->Width() - Splitter1->MinSize));
 }
 

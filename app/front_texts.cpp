@@ -117,9 +117,7 @@ void TFormFront::RegisterFormMessages() {
     TvdFormFrontBase::RegisterFormMessages();
     TvdlgLanguageCompositeAllEx* lang = Translation();
     if (!lang) return;
-    for (const auto& m : kMessages)
-        lang->Controller().RegisterText(std::string(kProgramLanguageFile), kMessageSection, m.Key, m.Text,
-                                        m.Curly ? std::string(kTemplateSystemCurly) : std::string());
+    RegisterProgramMessages(lang->Controller(), kMessageSection, kMessages);
 }
 
 void TFormFront::RegisterFormTexts() {

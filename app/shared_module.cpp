@@ -1,5 +1,6 @@
 #include "app/shared_module.h"
 
+#include "app/form_program_options.h"
 #include "app/front_form.h"
 #include "app/program_options.h"
 #include "controls/application.h"
@@ -75,6 +76,8 @@ void TModuleShared::AssignFormSlots() {
     AboutFormRef = &AboutSlot;
     CheckUpdatesFormRef = &CheckUpdatesSlot;
     MainFormClass = {"TFormFront", [](TComponent* owner) -> TForm* { return TComponent::Create<TFormFront>(owner); }};
+    OptionsFormClass = {"TFormProgramOptions",
+                        [](TComponent* owner) -> TForm* { return TComponent::Create<TFormProgramOptions>(owner); }};
 }
 
 TFormFront* TModuleShared::FormFront() const { return dynamic_cast<TFormFront*>(FormFrontSlot); }

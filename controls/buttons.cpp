@@ -5,7 +5,28 @@
 namespace pv {
 
 std::unique_ptr<IControlPeer> TButton::MakePeer(NativeHandle parent) {
-    return GetPlatform().UI().CreateButtonPeer(*this, ButtonParams{Kind(), StartsGroup()}, parent);
+    ButtonParams params;
+    params.Kind = Kind();
+    params.GroupStart = StartsGroup();
+    params.TabStop = TabStop();
+    params.WordWrap = wordWrap_;
+    return GetPlatform().UI().CreateButtonPeer(*this, params, parent);
+}
+
+void TButton::SetWordWrap(bool wrap) {
+    if (wordWrap_ == wrap) return;
+    wordWrap_ = wrap;
+    RecreatePeer();
+}
+
+void TButton::ReplayState() {
+    if (defaultLook_) ButtonPeer()->SetDefault(true);
+}
+
+void TButton::SetDefaultLook(bool look) {
+    if (defaultLook_ == look) return;
+    defaultLook_ = look;
+    if (ButtonPeer()) ButtonPeer()->SetDefault(look);
 }
 
 void TButton::PeerClicked(bool checked) {
@@ -19,6 +40,7 @@ void TBitBtn::SetGlyph(const TBitmap32& normal, const TBitmap32& disabled) {
 }
 
 void TBitBtn::ReplayState() {
+    TButton::ReplayState();
     if (!glyph_.Empty()) ButtonPeer()->SetPictures(glyph_, disabledGlyph_);
 }
 
@@ -31,7 +53,10 @@ void TCheckBox::SetChecked(bool checked) {
 
 void TCheckBox::Click() { SetChecked(!checked_); }
 
-void TCheckBox::ReplayState() { ButtonPeer()->SetChecked(checked_); }
+void TCheckBox::ReplayState() {
+    TButton::ReplayState();
+    ButtonPeer()->SetChecked(checked_);
+}
 
 void TRadioButton::SetChecked(bool checked) {
     if (checked_ == checked) return;
@@ -60,6 +85,9 @@ bool TRadioButton::StartsGroup() const {
     return dynamic_cast<const TRadioButton*>(before) == nullptr;
 }
 
-void TRadioButton::ReplayState() { ButtonPeer()->SetChecked(checked_); }
+void TRadioButton::ReplayState() {
+    TButton::ReplayState();
+    ButtonPeer()->SetChecked(checked_);
+}
 
 }  // namespace pv

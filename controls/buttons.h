@@ -13,8 +13,19 @@ public:
     explicit TButton(TComponent* owner) : TWinControl(owner) {}
     PV_COMPONENT_CLASS(TButton)
 
+    // A caption too long for one line goes on over the next.
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool wrap);
+    bool IsPushButton() const { return Kind() == ButtonKind::Push; }
+    // Whether the button shows as the one Enter presses; its window decides that
+    // (TForm::SetDefaultControl and the focus).
+    bool DefaultLook() const { return defaultLook_; }
+
 protected:
+    friend class TForm;
+    void SetDefaultLook(bool look);
     std::unique_ptr<IControlPeer> MakePeer(NativeHandle parent) override;
+    void ReplayState() override;
     IButtonPeer* ButtonPeer() const { return static_cast<IButtonPeer*>(peer_.get()); }
     // Whether the control starts a new group of the dialog keys.
     virtual bool StartsGroup() const { return true; }
@@ -23,6 +34,8 @@ protected:
 private:
     void PeerClicked(bool checked) override;
     virtual void UserClicked(bool checked) { Click(); }
+    bool defaultLook_ = false;
+    bool wordWrap_ = false;
 };
 
 // A push button with a picture beside its caption, in a normal and a disabled form.

@@ -25,15 +25,23 @@ TControl::~TControl() {
 
 void TControl::BeforeDestruction() {
     DestroyPeer();
+    // The window forgets the control before anything of it is gone.
+    if (TForm* form = ParentForm(); form && form != this) form->ControlRemoved(this);
     if (parent_) {
         parent_->RemoveControl(this);
         parent_ = nullptr;
+    }
+    // Children that outlive their container (owned elsewhere) no longer point at it.
+    if (auto* container = dynamic_cast<TWinControl*>(this)) {
+        for (TControl* c : container->controls_) c->parent_ = nullptr;
+        container->controls_.clear();
     }
 }
 
 void TControl::SetParent(TWinControl* parent) {
     if (parent_ == parent) return;
     if (parent_) {
+        if (TForm* form = ParentForm(); form && form != this) form->ControlRemoved(this);
         DestroyPeer();
         parent_->RemoveControl(this);
         if (align_ != TAlign::None) parent_->Realign();
@@ -66,6 +74,13 @@ void TControl::CreatePeer(NativeHandle parentHandle) {
     ReplayState();
     if (auto* container = dynamic_cast<TWinControl*>(this)) container->CreateChildPeers();
     peer_->SetVisible(visible_);
+}
+
+void TControl::RecreatePeer() {
+    if (!peer_ || !parent_) return;
+    NativeHandle parentHandle = parent_->Handle();
+    DestroyPeer();
+    CreatePeer(parentHandle);
 }
 
 void TControl::DestroyPeer() {
@@ -162,6 +177,35 @@ void TWinControl::InsertControl(TControl* c) {
 }
 
 void TWinControl::RemoveControl(TControl* c) { controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end()); }
+
+void TWinControl::SetTabStop(bool tabStop) {
+    if (tabStop_ == tabStop) return;
+    tabStop_ = tabStop;
+    RecreatePeer();
+}
+
+bool TWinControl::CanFocus() const {
+    if (!peer_) return false;
+    for (const TControl* c = this; c; c = c->parent_)
+        if (!c->visible_ || !c->enabled_) return false;
+    return true;
+}
+
+void TWinControl::SetFocus() {
+    if (CanFocus()) peer_->SetFocus();
+}
+
+bool TWinControl::Focused() const {
+    const TForm* form = ParentForm();
+    return form && form->ActiveControl() == this;
+}
+
+void TWinControl::PeerEnter() {
+    Application()->Guard(this, [&] {
+        if (TForm* form = ParentForm()) form->ActiveControlEntered(this);
+        if (OnEnter) OnEnter(this);
+    });
+}
 
 void TWinControl::CreateChildPeers() {
     for (auto* c : controls_)

@@ -84,6 +84,9 @@ public:
     virtual void CreatePeer(NativeHandle parentHandle);
     virtual void DestroyPeer();
     bool HasPeer() const { return peer_ != nullptr; }
+    // Makes the native window anew with the whole state, for a setting the system fixes
+    // when it makes a window.
+    void RecreatePeer();
     // The native window; 0 while there is none.
     virtual NativeHandle Handle() const;
 
@@ -102,6 +105,8 @@ protected:
     virtual void FontChanged();
     // The pointer came onto the control: its hint applies now.
     void PeerMouseEnter() override;
+    // Only windowed controls take the keyboard focus.
+    void PeerEnter() override {}
     void PushHint();
     TWinControl* parent_ = nullptr;
     std::string caption_;
@@ -138,7 +143,23 @@ public:
     TNotifyEvent OnResize;
     bool Aligning() const { return aligning_ > 0; }
 
+    // ---- the keyboard focus ----
+    // Whether Tab stops on the control.
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool tabStop);
+    // Whether the control can take the focus now: it has a window, and it and every
+    // container around it are shown and enabled.
+    bool CanFocus() const;
+    // Gives the control the keyboard focus (nothing happens when it cannot take it). The
+    // control reports its entry as a user's Tab or click would.
+    void SetFocus();
+    // Whether the control is its window's active control.
+    bool Focused() const;
+    // The control took the focus.
+    TNotifyEvent OnEnter;
+
 protected:
+    void PeerEnter() override;
     void CreateChildPeers();
     void BoundsChanged() override;
     void FontChanged() override;
@@ -152,6 +173,7 @@ private:
     TSize laidOutClient_{-1, -1};
     TSize lastSize_{-1, -1};
     int aligning_ = 0;
+    bool tabStop_ = true;
 };
 
 }  // namespace pv

@@ -5,7 +5,33 @@
 namespace pv {
 
 std::unique_ptr<IControlPeer> TEdit::MakePeer(NativeHandle parent) {
-    return GetPlatform().UI().CreateEditPeer(*this, parent);
+    return GetPlatform().UI().CreateEditPeer(*this, Params(), parent);
+}
+
+EditParams TEdit::Params() const {
+    EditParams p;
+    p.TabStop = TabStop();
+    return p;
+}
+
+EditParams TMemo::Params() const {
+    EditParams p = TEdit::Params();
+    p.MultiLine = true;
+    p.Border = border_;
+    p.Margin = margin_;
+    return p;
+}
+
+void TMemo::SetBorder(bool border) {
+    if (border_ == border) return;
+    border_ = border;
+    RecreatePeer();
+}
+
+void TMemo::SetMargin(int pixels) {
+    if (margin_ == pixels) return;
+    margin_ = pixels;
+    RecreatePeer();
 }
 
 void TEdit::ReplayState() {

@@ -25,6 +25,7 @@ FormParams TForm::CreateParams() const {
     p.Caption = caption_;
     p.Bounds = bounds_;
     p.MinimizeBox = MinimizeBox;
+    p.MaximizeBox = MaximizeBox;
     return p;
 }
 
@@ -86,7 +87,16 @@ void TForm::AfterConstruction() {
     AfterLoad();
     HandleNeeded();
     AfterCreate();
+    // Once the window has its real outer size, after the font that may change it.
+    if (Position == TPosition::ScreenCenter) CenterOnScreen();
     DoCreate();
+}
+
+void TForm::CenterOnScreen() {
+    TRect work = GetPlatform().System().WorkArea();
+    int left = work.Left + (work.Width() - Width()) / 2;
+    int top = work.Top + (work.Height() - Height()) / 2;
+    SetBounds(left, top, Width(), Height());
 }
 
 void TForm::DoCreate() {
@@ -188,6 +198,54 @@ void TForm::PeerPlacementChanged(const WindowPlacement& placement, bool visible,
 
 void TForm::PeerCancelKey() {
     if (CancelControl && CancelControl->Visible() && CancelControl->Enabled()) CancelControl->Click();
+}
+
+void TForm::PeerDefaultKey() {
+    Application()->Guard(this, [&] {
+        TButton* button = EnterButton();
+        if (button && button->Visible() && button->Enabled()) button->Click();
+    });
+}
+
+void TForm::SetDefaultControl(TButton* button) {
+    defaultControl_ = button;
+    UpdateDefaultLook();
+}
+
+TButton* TForm::EnterButton() const {
+    auto* focused = dynamic_cast<TButton*>(activeControl_);
+    return focused && focused->IsPushButton() ? focused : defaultControl_;
+}
+
+void TForm::UpdateDefaultLook() {
+    TButton* look = EnterButton();
+    if (look == defaultLook_) return;
+    if (defaultLook_) defaultLook_->SetDefaultLook(false);
+    defaultLook_ = look;
+    if (defaultLook_) defaultLook_->SetDefaultLook(true);
+}
+
+void TForm::ActiveControlEntered(TWinControl* control) {
+    if (control == this) return;
+    activeControl_ = control;
+    UpdateDefaultLook();
+}
+
+namespace {
+// Whether `c` is `control` or lies inside it.
+bool Within(const TControl* c, const TControl* control) {
+    for (; c; c = c->Parent())
+        if (c == control) return true;
+    return false;
+}
+}  // namespace
+
+void TForm::ControlRemoved(TControl* control) {
+    if (Within(activeControl_, control)) activeControl_ = nullptr;
+    if (Within(defaultControl_, control)) defaultControl_ = nullptr;
+    if (Within(defaultLook_, control)) defaultLook_ = nullptr;
+    if (Within(CancelControl, control)) CancelControl = nullptr;
+    if (!Destroying()) UpdateDefaultLook();
 }
 
 bool TForm::PeerMessage(uint32_t msg, uintptr_t wParam, intptr_t lParam, intptr_t& result) {

@@ -11,6 +11,9 @@
 namespace pv {
 
 enum class TCloseAction { None, Hide, Free, Minimize };
+// Where a window first appears: where its bounds put it, or in the middle of the screen's
+// work area (a placement restored later still moves it).
+enum class TPosition { Designed, ScreenCenter };
 using TCloseEvent = std::function<void(TComponent* sender, TCloseAction& action)>;
 using TCloseQueryEvent = std::function<void(TComponent* sender, bool& canClose)>;
 
@@ -49,11 +52,24 @@ public:
     int Scale96(int pixels) const;
     // The button that the Escape key presses.
     TButton* CancelControl = nullptr;
+    // The button that the Enter key presses, unless the focus is on another push button
+    // (which Enter presses then, and which shows as the default one meanwhile).
+    TButton* DefaultControl() const { return defaultControl_; }
+    void SetDefaultControl(TButton* button);
+    // The control with the keyboard focus, as its last entry reported; nullptr before
+    // any. Forgotten when that control goes.
+    TWinControl* ActiveControl() const { return activeControl_; }
+    // A control of this window took the focus.
+    void ActiveControlEntered(TWinControl* control);
+    // A control of this window goes away.
+    void ControlRemoved(TControl* control);
     bool RightToLeft() const { return rtl_; }
     void SetRightToLeft(bool rtl);
     void SetCloseEnabled(bool enabled);
     bool CloseEnabled() const { return closeEnabled_; }
     bool MinimizeBox = true;
+    bool MaximizeBox = true;
+    TPosition Position = TPosition::Designed;
     void BringToFront();
 
     TNotifyEvent OnCreate;
@@ -86,7 +102,15 @@ private:
     void PeerPlacementChanged(const WindowPlacement& placement, bool visible, TSize client) override;
     bool PeerMessage(uint32_t msg, uintptr_t wParam, intptr_t lParam, intptr_t& result) override;
     void PeerCancelKey() override;
+    void PeerDefaultKey() override;
     void ClientChanged(TSize client);
+    // The push button that Enter presses now, drawn as the default one.
+    TButton* EnterButton() const;
+    void UpdateDefaultLook();
+    void CenterOnScreen();
+    TButton* defaultControl_ = nullptr;
+    TWinControl* activeControl_ = nullptr;
+    TButton* defaultLook_ = nullptr;
 
     WindowState state_ = WindowState::Normal;
     TSize client_;

@@ -1,4 +1,7 @@
 #include "frame/form_base.h"
+#include "platform/platform.h"
+#include "util/ini_document.h"
+#include "platform/file_tools.h"
 
 #include "controls/application.h"
 #include "frame/generic_frame.h"
@@ -85,6 +88,28 @@ void TvdFormFrontBase::RestoreAndShow() {
     if (Shared && Shared->AppMinimized) Application()->Restore();
     if (GetWindowState() == WindowState::Minimized) SetWindowState(WindowState::Normal);
     if (!Visible()) Show();
+}
+
+namespace {
+const IniDocument::ParseRules kSettingRules{.KeepUnkeyedLines = true, .MergeRepeatedSections = true};
+}  // namespace
+
+std::optional<std::string> TvdFormGenericStruct::ReadSetting(const std::string& optionsFile,
+                                                              const std::string& key) const {
+    Platform& p = GetPlatform();
+    if (!p.Files().FileExists(optionsFile)) return std::nullopt;
+    IniDocument doc = IniDocument::Parse(ReadCodePageText(p, optionsFile), kSettingRules);
+    const std::string* value = doc.Find(Name(), key);
+    return value ? std::optional<std::string>(*value) : std::nullopt;
+}
+
+void TvdFormGenericStruct::WriteSetting(const std::string& optionsFile, const std::string& key,
+                                        const std::string& value) {
+    Platform& p = GetPlatform();
+    IniDocument doc;
+    if (p.Files().FileExists(optionsFile)) doc = IniDocument::Parse(ReadCodePageText(p, optionsFile), kSettingRules);
+    doc.WriteString(Name(), key, value);
+    ReplaceCodePageText(p, optionsFile, doc.ToText());
 }
 
 }  // namespace pv

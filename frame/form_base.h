@@ -2,6 +2,7 @@
 // The window base every window of the program derives from. It ties a window to the
 // frame, picks the dialog font, runs the translation hooks and takes part in placement
 // persistence.
+#include <optional>
 #include <string>
 
 #include "controls/form.h"
@@ -37,6 +38,11 @@ public:
     virtual void RegisterFormTexts() {}
 
 protected:
+    // One value of the window's own settings: the key in the window's section of the
+    // options file (a section given twice there keeps the keys of both). Nothing when the
+    // file or the key is missing.
+    std::optional<std::string> ReadSetting(const std::string& optionsFile, const std::string& key) const;
+    void WriteSetting(const std::string& optionsFile, const std::string& key, const std::string& value);
     void BeforeLoad() final { BeforeFormLoad(); }
     void AfterLoad() final { AfterFormLoad(); }
     void AfterCreate() final { AfterFormCreate(); }

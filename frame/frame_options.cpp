@@ -33,6 +33,7 @@ bool IsClean(std::string_view text) {
 IniDocument Parse(const std::string& text) {
     IniDocument::ParseRules rules;
     rules.KeepUnkeyedLines = false;
+    rules.MergeRepeatedSections = true;
     IniDocument parsed = IniDocument::Parse(text, rules);
     IniDocument clean;
     for (const auto& section : parsed.SectionNames()) {

@@ -4,6 +4,7 @@
 #include "controls/application_events.h"
 #include "controls/form.h"
 #include "frame/form_base.h"
+#include "frame/instance_control.h"
 #include "frame/logging.h"
 #include "frame/product_info.h"
 #include "frame/shared_options.h"
@@ -138,8 +139,11 @@ void TvdDataModuleGenericStruct::SetUpFrame() {
     app->HintHidePause = 7500;
     app->ModalPopupModeAuto = true;
     GetPlatform().UI().DisableWindowsGhosting();
-    // Single-instance control is not part of this program yet; the frame goes on as the
-    // only copy.
+    // A copy that finds an earlier one hands over to it and is told to terminate here;
+    // start-up goes on, but every later step sees the request and skips its work, so such
+    // a copy never creates its main window.
+    InstallMutex = GetPlatform().Desktop().TakeNamedMutex(product::kInstanceIdentifier);
+    InstanceControl = TComponent::Create<TvdWinFormInstanceControl>(this, true, product::kInstanceIdentifier);
     MessageWindow = GetPlatform().UI().CreateMessageWindow(
         [this](uint32_t msg, uintptr_t w, intptr_t l, intptr_t& result) { return FrameWindowProc(msg, w, l, result); });
     MainFormClosing = false;

@@ -23,6 +23,8 @@ class TApplicationEvents;
 class TvdSharedProgramOptions;
 class IniDocument;
 class TvdlgLanguageCompositeAllEx;
+class TvdWinFormInstanceControl;
+class INamedMutex;
 
 // A window class the frame can create.
 struct TFormClass {
@@ -98,7 +100,10 @@ public:
     TFormClass CheckUpdatesFormClass;  // filled by the program once the window exists
     TFormClass AboutFormClass;
     TExtraInfo ExtraInfo;
-    TComponent* InstanceControl = nullptr;
+    TvdWinFormInstanceControl* InstanceControl = nullptr;
+    // The install mutex, held by the first copy only, from SetUpFrame until the frame is
+    // gone, so that an installer can tell that the program runs.
+    std::unique_ptr<INamedMutex> InstallMutex;
     std::unique_ptr<IMessageWindow> MessageWindow;
     std::unique_ptr<TvdSharedProgramOptions> Options;
     // The translation: the language controller and its assistants, from frame creation to

@@ -24,8 +24,11 @@ TShortCut TvdlgLanguageAssistant::LookupShortCut(const std::string& file, std::s
                                                  const std::string& area, const std::string& name,
                                                  TShortCut current) const {
     std::string currentText = ShortCutToText(current);
-    std::string text = Lookup(file, prefix, area, name + ".ShortCut", currentText);
-    return text == currentText ? current : TextToShortCut(text);
+    // A shortcut on a key without a text form (Ctrl+; say) reads as "" like a missing one;
+    // a default no file can hold tells the two apart, so that a translated "" removes it.
+    const std::string missing = currentText.empty() ? std::string("\x01") : currentText;
+    std::string text = Lookup(file, prefix, area, name + ".ShortCut", missing);
+    return text == missing ? current : TextToShortCut(text);
 }
 
 }  // namespace pv

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "lang/language_file.h"
+#include "lang/logical_files.h"
 #include "lang/template_system.h"
 #include "platform/platform.h"
 #include "util/ini_document.h"
@@ -106,5 +107,14 @@ private:
     TvdlgTemplateVariables templateVariables_;
     std::vector<std::string> templateStack_{std::string()};
 };
+
+// Registers a table of a window's messages in the program's language file: each row has
+// a Key, its English Text and whether the text holds {curly} templates (Curly).
+template <typename Row, size_t N>
+void RegisterProgramMessages(TvdlgLanguageController& controller, const std::string& section, const Row (&rows)[N]) {
+    for (const Row& row : rows)
+        controller.RegisterText(std::string(kProgramLanguageFile), section, row.Key, row.Text,
+                                row.Curly ? std::string(kTemplateSystemCurly) : std::string());
+}
 
 }  // namespace pv

@@ -21,6 +21,7 @@ namespace pv {
 struct DirEntry {
     std::string Name;
     bool IsDirectory = false;
+    bool Hidden = false;  // hidden or a system file
 };
 
 // Files and folders, with Windows-style UTF-8 paths.

@@ -15,11 +15,14 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/form.h"
+#include "platform/ui/group_box.h"
 #include "platform/ui/hot_key.h"
+#include "platform/ui/hot_key_edit.h"
 #include "platform/ui/image_box.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/label.h"
 #include "platform/ui/menus.h"
+#include "platform/ui/page_control.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/scroll_box.h"
 #include "platform/ui/splitter.h"
@@ -37,14 +40,19 @@ public:
     virtual std::unique_ptr<ITreeViewPeer> CreateTreeViewPeer(ITreeViewSink& sink, NativeHandle parent) = 0;
     virtual std::unique_ptr<IButtonPeer> CreateButtonPeer(IButtonSink& sink, const ButtonParams& params,
                                                           NativeHandle parent) = 0;
-    virtual std::unique_ptr<IEditPeer> CreateEditPeer(IEditSink& sink, NativeHandle parent) = 0;
-    virtual std::unique_ptr<IComboBoxPeer> CreateComboBoxPeer(IComboBoxSink& sink, NativeHandle parent) = 0;
+    virtual std::unique_ptr<IEditPeer> CreateEditPeer(IEditSink& sink, const EditParams& params,
+                                                      NativeHandle parent) = 0;
+    virtual std::unique_ptr<IComboBoxPeer> CreateComboBoxPeer(IComboBoxSink& sink, const ComboBoxParams& params,
+                                                              NativeHandle parent) = 0;
     virtual std::unique_ptr<ILabelPeer> CreateLabelPeer(IControlSink& sink, NativeHandle parent) = 0;
     virtual std::unique_ptr<IPanelPeer> CreatePanelPeer(IControlSink& sink, NativeHandle parent) = 0;
     virtual std::unique_ptr<IScrollBoxPeer> CreateScrollBoxPeer(IScrollBoxSink& sink, NativeHandle parent) = 0;
     virtual std::unique_ptr<ISplitterPeer> CreateSplitterPeer(ISplitterSink& sink, NativeHandle parent) = 0;
     virtual std::unique_ptr<IImageBoxPeer> CreateImageBoxPeer(IControlSink& sink, NativeHandle parent) = 0;
     virtual std::unique_ptr<IStatusBarPeer> CreateStatusBarPeer(IControlSink& sink, NativeHandle parent) = 0;
+    virtual std::unique_ptr<IPageControlPeer> CreatePageControlPeer(IPageControlSink& sink, NativeHandle parent) = 0;
+    virtual std::unique_ptr<IGroupBoxPeer> CreateGroupBoxPeer(IControlSink& sink, NativeHandle parent) = 0;
+    virtual std::unique_ptr<IHotKeyEditPeer> CreateHotKeyEditPeer(IHotKeyEditSink& sink, NativeHandle parent) = 0;
     // Shows a popup menu at a screen point and returns the id chosen, 0 when dismissed.
     // The call returns when the menu closes; owner-drawn entries are measured and drawn
     // through the sink meanwhile.

@@ -51,8 +51,16 @@ IniDocument IniDocument::Parse(std::string_view text, const ParseRules& rules) {
             continue;
         }
         if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
+            std::string name = Trim(std::string_view(line).substr(1, line.size() - 2));
+            if (rules.MergeRepeatedSections) {
+                if (Section* existing = doc.FindSection(name)) {
+                    current = existing;
+                    if (end >= n) break;
+                    continue;
+                }
+            }
             auto sec = std::make_unique<Section>();
-            sec->Name = Trim(std::string_view(line).substr(1, line.size() - 2));
+            sec->Name = name;
             current = sec.get();
             doc.sectionIndex_[sec->Name] = doc.sections_.size();
             doc.sections_.push_back(std::move(sec));

@@ -19,6 +19,9 @@ public:
     struct ParseRules {
         // Lines inside a section that hold no "=" are kept (and written back) when set.
         bool KeepUnkeyedLines = true;
+        // A section header given again (in any letter case) continues the section instead
+        // of starting one that hides it, so that no key is lost; a later key still wins.
+        bool MergeRepeatedSections = false;
     };
 
     IniDocument();

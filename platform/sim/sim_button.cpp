@@ -17,12 +17,14 @@ public:
         rec_.Picture = normal;
         rec_.DisabledPicture = disabled;
     }
+    void SetDefault(bool isDefault) override { rec_.Default = isDefault; }
 };
 
 }  // namespace
 
 bool SimButton::UserClick() {
     if (!Enabled || !Visible) return false;
+    TakeFocus();
     if (Params.Kind == ButtonKind::CheckBox) Checked = !Checked;
     if (Params.Kind == ButtonKind::RadioButton) Checked = true;
     ButtonSink->PeerClicked(Checked);

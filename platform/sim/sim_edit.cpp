@@ -7,8 +7,10 @@ namespace {
 
 class SimEditPeer final : public SimChildPeer<IEditPeer, SimEdit> {
 public:
-    SimEditPeer(SimUserInterface& ui, IEditSink& sink, NativeHandle parent) : SimChildPeer(ui, sink, parent) {
+    SimEditPeer(SimUserInterface& ui, IEditSink& sink, const EditParams& params, NativeHandle parent)
+        : SimChildPeer(ui, sink, parent) {
         rec_.EditSink = &sink;
+        rec_.Params = params;
     }
     void SetReadOnly(bool readOnly) override { rec_.ReadOnly = readOnly; }
 };
@@ -23,8 +25,9 @@ bool SimEdit::UserType(const std::string& text) {
     return true;
 }
 
-std::unique_ptr<IEditPeer> SimUserInterface::CreateEditPeer(IEditSink& sink, NativeHandle parent) {
-    return std::make_unique<SimEditPeer>(*this, sink, parent);
+std::unique_ptr<IEditPeer> SimUserInterface::CreateEditPeer(IEditSink& sink, const EditParams& params,
+                                                           NativeHandle parent) {
+    return std::make_unique<SimEditPeer>(*this, sink, params, parent);
 }
 
 }  // namespace pv::sim

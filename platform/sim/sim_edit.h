@@ -1,5 +1,5 @@
 #pragma once
-// Simulated edit fields.
+// Simulated edit fields and memos.
 #include <string>
 
 #include "platform/sim/sim_control.h"
@@ -8,6 +8,7 @@ namespace pv::sim {
 
 struct SimEdit : SimControl {
     IEditSink* EditSink = nullptr;
+    EditParams Params;
     bool ReadOnly = false;
     // The user replaces the text, keystroke by keystroke or at once; nothing happens in a
     // disabled or read-only field. False when nothing came.

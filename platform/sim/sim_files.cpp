@@ -210,6 +210,12 @@ void SimFileSystem::SetReadOnly(const std::string& folder, bool readOnly) {
     std::string key = LowerCase(Absolute(folder));
     if (readOnly) readOnly_.insert(key); else readOnly_.erase(key);
 }
+void SimFileSystem::SetHidden(const std::string& path, bool hidden) {
+    std::string key = LowerCase(Absolute(path));
+    if (hidden) hidden_.insert(key);
+    else hidden_.erase(key);
+}
+
 void SimFileSystem::SetUnreadable(const std::string& file, bool unreadable) {
     std::string key = LowerCase(Absolute(file));
     if (unreadable) unreadable_.insert(key); else unreadable_.erase(key);
@@ -308,7 +314,8 @@ std::vector<DirEntry> SimFileSystem::ListDir(const std::string& path) {
     if (!fs::is_directory(host, ec)) return out;
     for (const auto& e : fs::directory_iterator(host, ec)) {
         std::error_code ec2;
-        out.push_back({e.path().filename().string(), fs::is_directory(e.path(), ec2)});
+        std::string name = e.path().filename().string();
+        out.push_back({name, fs::is_directory(e.path(), ec2), hidden_.count(LowerCase(IncludeBackslash(Absolute(path)) + name)) > 0});
     }
     std::sort(out.begin(), out.end(), [](const DirEntry& a, const DirEntry& b) { return CompareText(a.Name, b.Name) < 0; });
     return out;

@@ -30,6 +30,7 @@ class SimFormPeer final : public IFormPeer {
 public:
     SimFormPeer(SimUserInterface& ui, IFormSink& sink, const FormParams& params) : ui_(ui) {
         form_.Sink = &sink;
+        form_.Ui = &ui;
         form_.FormSink = &sink;
         form_.Handle = ui.NewHandle();
         form_.Params = params;
@@ -38,7 +39,10 @@ public:
         form_.Bounds = params.Bounds;
         ui_.Register(&form_);
     }
-    ~SimFormPeer() override { ui_.Unregister(&form_); }
+    ~SimFormPeer() override {
+        ui_.Unregister(&form_);
+        if (ui_.Focus == form_.Handle) ui_.Focus = 0;
+    }
     NativeHandle Handle() override { return form_.Handle; }
     void SetText(const std::string& caption) override { form_.Text = caption; }
     void SetHint(const std::string&) override {}
@@ -66,6 +70,7 @@ public:
     void SetRightToLeft(bool rtl) override { form_.RightToLeft = rtl; }
     void SetFont(const FontSpec& font) override { form_.Font = font; }
     void BringToFront() override { ++form_.BroughtToFront; }
+    void SetFocus() override { form_.TakeFocus(); }
 
 private:
     SimUserInterface& ui_;

@@ -26,6 +26,8 @@ struct SimForm : SimControl {
     // The user drags the window's edges to a new outer size (never below the minimum).
     void UserResize(int width, int height);
     void UserPressEscape() { FormSink->PeerCancelKey(); }
+    // The user presses Enter where the focused control does not take it itself.
+    void UserPressEnter() { FormSink->PeerDefaultKey(); }
 };
 
 }  // namespace pv::sim

@@ -7,7 +7,8 @@ namespace {
 class SimPanelPeer final : public SimChildPeer<IPanelPeer, SimPanel> {
 public:
     using SimChildPeer::SimChildPeer;
-    void SetHeaderStrip(bool header) override { rec_.HeaderStrip = header; }
+    void SetFace(PanelFace face) override { rec_.Face = face; }
+    void SetBorder(bool border) override { rec_.Border = border; }
 };
 }  // namespace
 

@@ -1,11 +1,13 @@
 #pragma once
-// Simulated panels and header strips.
+// Simulated panels, header strips and caption headings.
 #include "platform/sim/sim_control.h"
 
 namespace pv::sim {
 
 struct SimPanel : SimControl {
-    bool HeaderStrip = false;
+    PanelFace Face = PanelFace::Plain;
+    bool Border = false;
+    bool HeaderStrip() const { return Face == PanelFace::HeaderStrip; }
 };
 
 }  // namespace pv::sim

@@ -52,6 +52,8 @@ public:
     std::string Absolute(const std::string& path) const;
     // Nothing may be created, written, copied into or deleted below a read-only folder.
     void SetReadOnly(const std::string& folder, bool readOnly = true);
+    // Listed as hidden (or a system file).
+    void SetHidden(const std::string& path, bool hidden = true);
     // Opening this file for reading fails, as a file locked by another program would.
     void SetUnreadable(const std::string& file, bool unreadable = true);
     // Writing to this file fails (it may still be created).
@@ -79,7 +81,7 @@ private:
     mutable std::unordered_map<std::string, FolderIndex> index_;
     std::filesystem::path root_;
     std::string current_ = "C:\\";
-    std::set<std::string> readOnly_, unreadable_, unwritable_;  // lower-cased absolute paths
+    std::set<std::string> readOnly_, unreadable_, unwritable_, hidden_;  // lower-cased absolute paths
 };
 
 class SimSystemInfo final : public ISystemInfo {
@@ -244,19 +246,24 @@ class SimUserInterface final : public IUserInterface {
 public:
     explicit SimUserInterface(SimPlatform& owner) : owner_(owner) {}
     ~SimUserInterface() override;
+    SimPlatform& Owner() const { return owner_; }
     std::unique_ptr<IMessageWindow> CreateMessageWindow(MessageProc proc) override;
     std::unique_ptr<IFormPeer> CreateFormPeer(IFormSink& sink, const FormParams& params) override;
     std::unique_ptr<ITreeViewPeer> CreateTreeViewPeer(ITreeViewSink& sink, NativeHandle parent) override;
     std::unique_ptr<IButtonPeer> CreateButtonPeer(IButtonSink& sink, const ButtonParams& params,
                                                   NativeHandle parent) override;
-    std::unique_ptr<IEditPeer> CreateEditPeer(IEditSink& sink, NativeHandle parent) override;
-    std::unique_ptr<IComboBoxPeer> CreateComboBoxPeer(IComboBoxSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IEditPeer> CreateEditPeer(IEditSink& sink, const EditParams& params, NativeHandle parent) override;
+    std::unique_ptr<IComboBoxPeer> CreateComboBoxPeer(IComboBoxSink& sink, const ComboBoxParams& params,
+                                                      NativeHandle parent) override;
     std::unique_ptr<ILabelPeer> CreateLabelPeer(IControlSink& sink, NativeHandle parent) override;
     std::unique_ptr<IPanelPeer> CreatePanelPeer(IControlSink& sink, NativeHandle parent) override;
     std::unique_ptr<IScrollBoxPeer> CreateScrollBoxPeer(IScrollBoxSink& sink, NativeHandle parent) override;
     std::unique_ptr<ISplitterPeer> CreateSplitterPeer(ISplitterSink& sink, NativeHandle parent) override;
     std::unique_ptr<IImageBoxPeer> CreateImageBoxPeer(IControlSink& sink, NativeHandle parent) override;
     std::unique_ptr<IStatusBarPeer> CreateStatusBarPeer(IControlSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IPageControlPeer> CreatePageControlPeer(IPageControlSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IGroupBoxPeer> CreateGroupBoxPeer(IControlSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IHotKeyEditPeer> CreateHotKeyEditPeer(IHotKeyEditSink& sink, NativeHandle parent) override;
     uint32_t TrackPopupMenu(const std::vector<MenuEntryView>& entries, TPoint at, NativeHandle owner,
                             IMenuSink& sink) override;
     std::unique_ptr<IImageListPeer> CreateImageListPeer(int width, int height) override;
@@ -282,6 +289,8 @@ public:
 
     // Every native window alive now, by handle (each peer enters and leaves itself).
     std::map<NativeHandle, SimControl*> Controls;
+    // The control with the keyboard focus; 0 for none.
+    NativeHandle Focus = 0;
     // The record behind a handle, as the family's record type; nullptr when there is no
     // such window or it is of another family.
     template <typename Record>

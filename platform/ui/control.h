@@ -14,6 +14,8 @@ public:
     virtual ~IControlSink() = default;
     // The pointer came onto the control (also onto a disabled one): its hint applies now.
     virtual void PeerMouseEnter() = 0;
+    // The control took the keyboard focus, from the user or from the program's SetFocus.
+    virtual void PeerEnter() = 0;
 };
 
 class IControlPeer {
@@ -29,6 +31,9 @@ public:
     virtual void SetFont(const FontSpec& font) = 0;
     // The tooltip: empty for none.
     virtual void SetHint(const std::string& hint) = 0;
+    // Gives the control the keyboard focus; the control reports it as entered unless it
+    // had the focus already.
+    virtual void SetFocus() = 0;
 };
 
 }  // namespace pv

@@ -30,6 +30,8 @@ public:
     virtual bool PeerMessage(uint32_t msg, uintptr_t wParam, intptr_t lParam, intptr_t& result) = 0;
     // The window's cancel key (Escape) was pressed.
     virtual void PeerCancelKey() = 0;
+    // The window's default key (Enter) was pressed where no control takes it itself.
+    virtual void PeerDefaultKey() = 0;
 };
 
 struct FormParams {

@@ -29,7 +29,8 @@ DWORD StyleOf(const ButtonParams& params) {
     DWORD stops = params.GroupStart ? WS_GROUP | WS_TABSTOP
                   : params.Kind == ButtonKind::RadioButton ? 0
                                                            : WS_TABSTOP;
-    return kind | stops;
+    if (!params.TabStop) stops &= ~static_cast<DWORD>(WS_TABSTOP);
+    return kind | stops | (params.WordWrap ? BS_MULTILINE : 0);
 }
 
 class Win32ButtonPeer final : public Win32ChildPeer<IButtonPeer> {
@@ -57,6 +58,21 @@ public:
         InvalidateRect(hwnd_, nullptr, TRUE);
     }
 
+    void SetDefault(bool isDefault) override {
+        isDefault_ = isDefault;
+        if (IsPush(GetWindowLongPtrW(hwnd_, GWL_STYLE))) SendMessageW(hwnd_, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    }
+
+    // The model alone decides which button shows as the default: the dialog manager moves
+    // that look as the focus moves (it does so for windows that are not dialogs too), and
+    // the model has been told of the same move and set it already.
+    bool OwnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
+        if (msg != BM_SETSTYLE || !IsPush(static_cast<LONG_PTR>(wp))) return false;
+        WPARAM kind = isDefault_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+        result = DefSubclassProc(hwnd_, msg, (wp & ~static_cast<WPARAM>(BS_TYPEMASK)) | kind, lp);
+        return true;
+    }
+
     bool OnCommand(WORD code, LRESULT& result) override {
         if (code != BN_CLICKED) return false;
         result = 0;
@@ -65,6 +81,12 @@ public:
     }
 
 private:
+    // Only a push button has a default form; the other kinds keep theirs.
+    static bool IsPush(LONG_PTR style) {
+        LONG_PTR type = style & BS_TYPEMASK;
+        return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+    }
+
     static HIMAGELIST MakeList(const TBitmap32& normal, const TBitmap32& disabled) {
         HIMAGELIST list = ImageList_Create(normal.Width, normal.Height, ILC_COLOR32, kStateCount, 0);
         if (!list) return nullptr;
@@ -87,6 +109,7 @@ private:
 
     IButtonSink& sink_;
     HIMAGELIST pictures_ = nullptr;
+    bool isDefault_ = false;
 };
 
 }  // namespace

@@ -1,4 +1,5 @@
-// The combo-box family's native peer: a drop-down list (COMBOBOX, CBS_DROPDOWNLIST).
+// The combo-box family's native peer: a drop-down list (COMBOBOX, CBS_DROPDOWNLIST), or an
+// editable one (CBS_DROPDOWN) whose field is an EDIT window inside it.
 //
 // The model's bounds are the field the user sees. The system keeps a combo box's window
 // as tall as its selection field and takes the height it is given as the field plus the
@@ -19,8 +20,10 @@ constexpr int kDroppedEntries = 8;
 
 class Win32ComboBoxPeer final : public Win32ChildPeer<IComboBoxPeer> {
 public:
-    Win32ComboBoxPeer(IComboBoxSink& sink, HWND parent) : Win32ChildPeer(sink), sink_(sink) {
-        Attach(CreateChild(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, parent));
+    Win32ComboBoxPeer(IComboBoxSink& sink, const ComboBoxParams& params, HWND parent)
+        : Win32ChildPeer(sink), sink_(sink), editable_(params.Editable) {
+        DWORD kind = editable_ ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST;
+        Attach(CreateChild(L"COMBOBOX", L"", kind | WS_VSCROLL | WS_TABSTOP, 0, parent));
         SendMessageW(hwnd_, CB_SETMINVISIBLE, kDroppedEntries, 0);
     }
 
@@ -34,20 +37,45 @@ public:
         DoSetFont(font);
         if (placed_) Place();
     }
-    // The field shows the selected entry; the model has no text of its own to put there.
-    void SetText(const std::string&) override {}
+    // An editable list's field takes the text without reporting it back; a list without a
+    // field shows the selected entry, and the model has no text of its own to put there.
+    void SetText(const std::string& text) override {
+        if (!editable_ || Current() == Wide(text)) return;
+        settingText_ = true;
+        DoSetText(text);
+        settingText_ = false;
+    }
 
     void SetItems(const std::vector<std::string>& items) override {
+        settingText_ = true;
         SendMessageW(hwnd_, CB_RESETCONTENT, 0, 0);
         for (const auto& item : items) SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
+        settingText_ = false;
     }
-    void SelectIndex(int index) override { SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+    void SelectIndex(int index) override {
+        settingText_ = true;
+        SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        settingText_ = false;
+    }
+
+    // The focus of an editable list lies in its field, a window of its own, so the entry
+    // comes from the list's notification for both kinds.
+    void FocusTaken() override {}
 
     bool OnCommand(WORD code, LRESULT& result) override {
-        if (code != CBN_SELCHANGE) return false;
         result = 0;
-        sink_.PeerSelected(static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0)));
-        return true;
+        switch (code) {
+            case CBN_SELCHANGE:
+                sink_.PeerSelected(static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0)));
+                return true;
+            case CBN_EDITCHANGE:
+                if (!settingText_) sink_.PeerTextChanged(Narrow(Current()));
+                return true;
+            case CBN_SETFOCUS:
+                sink_.PeerEnter();
+                return true;
+        }
+        return false;
     }
 
 private:
@@ -82,15 +110,25 @@ private:
         return r.bottom - r.top;
     }
 
+    std::wstring Current() const {
+        int length = GetWindowTextLengthW(hwnd_);
+        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+        text.resize(static_cast<size_t>(GetWindowTextW(hwnd_, text.data(), length + 1)));
+        return text;
+    }
+
     IComboBoxSink& sink_;
+    bool editable_;
     TRect bounds_;
     bool placed_ = false;
+    bool settingText_ = false;
 };
 
 }  // namespace
 
-std::unique_ptr<IComboBoxPeer> Win32UserInterface::CreateComboBoxPeer(IComboBoxSink& sink, NativeHandle parent) {
-    return std::make_unique<Win32ComboBoxPeer>(sink, reinterpret_cast<HWND>(parent));
+std::unique_ptr<IComboBoxPeer> Win32UserInterface::CreateComboBoxPeer(IComboBoxSink& sink, const ComboBoxParams& params,
+                                                                     NativeHandle parent) {
+    return std::make_unique<Win32ComboBoxPeer>(sink, params, reinterpret_cast<HWND>(parent));
 }
 
 }  // namespace pv::win32

@@ -95,6 +95,18 @@ LRESULT CALLBACK Win32ControlPeer::TrackPointer(HWND hwnd, UINT msg, WPARAM wp, 
             reinterpret_cast<Win32ControlPeer*>(data)->PointerOver();
             return LRESULT(0);
         });
+    LRESULT own = 0;
+    if (GuardedCall([&] { return LRESULT(reinterpret_cast<Win32ControlPeer*>(data)->OwnMessage(msg, wp, lp, own)); }))
+        return own;
+    if (msg == WM_SETFOCUS) {
+        // The control takes the focus first; the model hears of it afterwards.
+        LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+        GuardedCall([&] {
+            reinterpret_cast<Win32ControlPeer*>(data)->FocusTaken();
+            return LRESULT(0);
+        });
+        return r;
+    }
     return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
@@ -105,6 +117,10 @@ void Win32ControlPeer::DoSetBounds(const TRect& r) {
 void Win32ControlPeer::DoSetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
 
 void Win32ControlPeer::DoSetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
+
+void Win32ControlPeer::DoSetFocus() {
+    if (GetFocus() != hwnd_ && !IsChild(hwnd_, GetFocus())) ::SetFocus(hwnd_);
+}
 
 void Win32ControlPeer::DoSetText(const std::string& text) { SetWindowTextW(hwnd_, Wide(text).c_str()); }
 

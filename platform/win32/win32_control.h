@@ -35,6 +35,12 @@ public:
 
     // The pointer is over this control now.
     void PointerOver();
+    // The control's window took the keyboard focus. A control whose focus lies in a
+    // window of its own inside it reports from that window's notification instead.
+    virtual void FocusTaken() { sink_.PeerEnter(); }
+    // A message to the control's own window, before the window handles it; true when the
+    // peer answered it, with the answer in `result`.
+    virtual bool OwnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) { return false; }
 
 protected:
     explicit Win32ControlPeer(IControlSink& sink) : sink_(sink) {}
@@ -48,6 +54,7 @@ protected:
     void DoSetText(const std::string& text);
     void DoSetFont(const FontSpec& font);
     void DoSetHint(const std::string& hint);
+    void DoSetFocus();
 
     IControlSink& sink_;
     HWND hwnd_ = nullptr;
@@ -68,6 +75,7 @@ public:
     void SetText(const std::string& text) override { DoSetText(text); }
     void SetFont(const FontSpec& font) override { DoSetFont(font); }
     void SetHint(const std::string& hint) override { DoSetHint(hint); }
+    void SetFocus() override { DoSetFocus(); }
 
 protected:
     explicit Win32ChildPeer(IControlSink& sink) : Win32ControlPeer(sink) {}
@@ -77,7 +85,8 @@ protected:
 // A new child window of a system class below `parent`, with a control id of its own.
 HWND CreateChild(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle, HWND parent);
 
-// The route of a container's window procedure (a form, a panel, a scrolling box): a
+// The route of a container's window procedure (a form, a panel, a scrolling box, a page
+// control, a group box): a
 // child's WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR*, WM_DRAWITEM and WM_MEASUREITEM go to the
 // child's peer, and the pointer over the container or over a disabled child is tracked.
 // True when the message was handled, with its answer in `result`.

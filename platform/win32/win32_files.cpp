@@ -86,7 +86,8 @@ std::vector<DirEntry> Win32FileSystem::ListDir(const std::string& path) {
     do {
         std::string name = Narrow(fd.cFileName);
         if (name == "." || name == "..") continue;
-        out.push_back({name, (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+        out.push_back({name, (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                       (fd.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0});
     } while (FindNextFileW(h, &fd));
     FindClose(h);
     return out;

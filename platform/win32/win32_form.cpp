@@ -156,6 +156,9 @@ public:
     void BringToFront() override {
         if (IsWindowVisible(hwnd_)) ::SetForegroundWindow(hwnd_);
     }
+    void SetFocus() override { DoSetFocus(); }
+    // The window passes the focus on to a control (WM_SETFOCUS below), which reports it.
+    void FocusTaken() override {}
 
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         auto* self = BoundObject<Win32FormPeer>(hwnd, msg, lp);
@@ -173,10 +176,16 @@ public:
                     return LRESULT(0);
                 });
             case WM_COMMAND:
-                // The dialog manager's Escape: IDCANCEL with no control behind it.
+                // The dialog manager's Escape and Enter: IDCANCEL and IDOK with no control
+                // behind them.
                 if (LOWORD(wp) == IDCANCEL && lp == 0)
                     return GuardedCall([&] {
                         self->sink_.PeerCancelKey();
+                        return LRESULT(0);
+                    });
+                if (LOWORD(wp) == IDOK && lp == 0)
+                    return GuardedCall([&] {
+                        self->sink_.PeerDefaultKey();
                         return LRESULT(0);
                     });
                 break;
@@ -249,7 +258,7 @@ private:
                           ? lastFocus_
                           : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
         if (!target || target == hwnd_ || !IsWindowEnabled(target)) return false;
-        SetFocus(target);
+        ::SetFocus(target);
         return true;
     }
 

@@ -211,7 +211,7 @@ private:
         if (h) SendMessageW(hwnd_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(h));
         // After the selection: a view without one selects its first node as it takes the
         // focus.
-        SetFocus(hwnd_);
+        ::SetFocus(hwnd_);
         pressed_ = button;
         pressAt_ = at;
         // The release comes here wherever the pointer is by then.

@@ -8,9 +8,11 @@ namespace pv::win32 {
 
 Win32UserInterface::Win32UserInterface() {
     // Every common-control class the families' peers make (buttons, edits, combo boxes,
-    // statics, the status bar, tooltips, the tree view), registered once for the process.
+    // statics, the status bar, tooltips, the tree view, the tab control, the hot-key
+    // field), registered once for the process.
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES |
-                                             ICC_TREEVIEW_CLASSES | ICC_USEREX_CLASSES};
+                                             ICC_TREEVIEW_CLASSES | ICC_USEREX_CLASSES | ICC_TAB_CLASSES |
+                                             ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&icc);
 }
 

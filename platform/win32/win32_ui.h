@@ -14,14 +14,18 @@ public:
     std::unique_ptr<ITreeViewPeer> CreateTreeViewPeer(ITreeViewSink& sink, NativeHandle parent) override;
     std::unique_ptr<IButtonPeer> CreateButtonPeer(IButtonSink& sink, const ButtonParams& params,
                                                   NativeHandle parent) override;
-    std::unique_ptr<IEditPeer> CreateEditPeer(IEditSink& sink, NativeHandle parent) override;
-    std::unique_ptr<IComboBoxPeer> CreateComboBoxPeer(IComboBoxSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IEditPeer> CreateEditPeer(IEditSink& sink, const EditParams& params, NativeHandle parent) override;
+    std::unique_ptr<IComboBoxPeer> CreateComboBoxPeer(IComboBoxSink& sink, const ComboBoxParams& params,
+                                                      NativeHandle parent) override;
     std::unique_ptr<ILabelPeer> CreateLabelPeer(IControlSink& sink, NativeHandle parent) override;
     std::unique_ptr<IPanelPeer> CreatePanelPeer(IControlSink& sink, NativeHandle parent) override;
     std::unique_ptr<IScrollBoxPeer> CreateScrollBoxPeer(IScrollBoxSink& sink, NativeHandle parent) override;
     std::unique_ptr<ISplitterPeer> CreateSplitterPeer(ISplitterSink& sink, NativeHandle parent) override;
     std::unique_ptr<IImageBoxPeer> CreateImageBoxPeer(IControlSink& sink, NativeHandle parent) override;
     std::unique_ptr<IStatusBarPeer> CreateStatusBarPeer(IControlSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IPageControlPeer> CreatePageControlPeer(IPageControlSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IGroupBoxPeer> CreateGroupBoxPeer(IControlSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IHotKeyEditPeer> CreateHotKeyEditPeer(IHotKeyEditSink& sink, NativeHandle parent) override;
     int ShowMessageDialog(const MessageDialogRequest& request) override;
     bool ShowOpenFileDialog(const OpenFileRequest& request, std::string& file) override;
     bool BrowseForFolder(const FolderBrowseRequest& request, std::string& folder) override;

@@ -28,6 +28,8 @@ protected:
     static void AddMenu(TMenuItem* level, std::map<std::string, std::string>& texts) {
         for (int i = 0; i < level->Count(); ++i) {
             TMenuItem* m = level->Items(i);
+            // The language list's entries are the culture folders, which no translation names.
+            if (m->Name().empty()) continue;
             texts[m->Name()] = m->Caption + "|" + m->Hint + "|" + std::to_string(m->ShortCut);
             AddMenu(m, texts);
         }

@@ -49,6 +49,21 @@ TEST_F(OptionsTest, TheFileIsWrittenInSectionsAndKeysOfTheTable) {
     EXPECT_FALSE(Exists(File() + ".new"));
 }
 
+TEST_F(OptionsTest, ASectionGivenTwiceKeepsEveryKeyAndIsWrittenOnce) {
+    Put(File(),
+        "[ProgramOptions.Visuals]\r\nOverrideStandardFontName=Tahoma\r\nOverrideStandardFontSize=12\r\n"
+        "[ProgramOptions.Miscellaneous]\r\nProgramPopupShortCut=CTRL+K\r\n"
+        "[programoptions.visuals]\r\nOverrideStandardFontSize=14\r\n");
+    Start();
+    EXPECT_EQ(O().OverrideStandardFontName, "Tahoma") << "the key under the first header is kept";
+    EXPECT_EQ(O().OverrideStandardFontSize, 14) << "a later duplicate key wins";
+    EXPECT_EQ(O().ProgramPopupShortCut, "CTRL+K");
+    frame->SaveOptions();
+    std::string saved = LowerCase(Get(File()));
+    EXPECT_EQ(saved.find("[programoptions.visuals]"), saved.rfind("[programoptions.visuals]")) << "written once";
+    EXPECT_NE(saved.find("overridestandardfontname=tahoma"), std::string::npos);
+}
+
 TEST_F(OptionsTest, ValuesAreReadByTheirRules) {
     struct Case {
         const char* line;  // in section Visuals or Miscellaneous as given

@@ -245,6 +245,22 @@ TEST_F(LanguageAssistants, ATranslatedShortcutTextThatIsEmptyOrDoesNotConvertRem
     }
 }
 
+TEST_F(LanguageAssistants, AnEmptyTranslatedShortcutRemovesOneOnAKeyWithoutTextForm) {
+    // Ctrl+; and Ctrl+Num 0 have no name in the shortcut table, so they read as "" too.
+    for (TShortCut nameless : {ShortCutBit::Ctrl | 0xBA, ShortCutBit::Ctrl | 0x60}) {
+        ASSERT_EQ(ShortCutToText(nameless), "");
+        open->ShortCut = static_cast<int>(nameless);
+        copy->ShortCut = nameless;
+        RegisterAll();
+        PutCulture("de-de", "[StrsGui____Menus__Test]\r\nmiOpen.ShortCut=\r\n");
+        lc().SetCulture("de-de");
+        TranslateAll();
+        EXPECT_EQ(open->ShortCut, 0) << "a translated empty shortcut removes it";
+        EXPECT_EQ(copy->ShortCut, nameless) << "one no file translates stays";
+        lc().SetCulture("en-us");
+    }
+}
+
 TEST_F(LanguageAssistants, APresentButEmptyTranslationEmptiesTheText) {
     PutCulture("de-de", "[StrsGui____Controls__Test]\r\nBitBtnAttach.Hint=\r\nBitBtnAttach.Caption=  \r\n");
     RegisterAll();

@@ -16,188 +16,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
-#include "platform/win32/win32_platform.h"
+#include "tests/win32/win32_controls_fixture.h"
 
 namespace pv {
 namespace {
 
-using Events = std::vector<std::string>;
-
-// Every family's sink at once, writing down what reaches it.
-class Recorder final : public IFormSink,
-                       public IButtonSink,
-                       public IEditSink,
-                       public IComboBoxSink,
-                       public IScrollBoxSink,
-                       public ISplitterSink,
-                       public ITreeViewSink {
-public:
-    Events Take() { return std::exchange(events_, {}); }
-
-    void PeerMouseEnter() override {}
-    void PeerCloseRequested() override {}
-    void PeerPlacementChanged(const WindowPlacement&, bool, TSize) override {}
-    bool PeerMessage(uint32_t, uintptr_t, intptr_t, intptr_t&) override { return false; }
-    void PeerCancelKey() override {}
-    void PeerClicked(bool checked) override { events_.push_back(checked ? "clicked checked" : "clicked"); }
-    void PeerTextChanged(const std::string& text) override { events_.push_back("text " + text); }
-    void PeerExit() override { events_.push_back("exit"); }
-    void PeerSelected(int index) override { events_.push_back("selected " + std::to_string(index)); }
-    void PeerVertScroll(int position) override { events_.push_back("scroll " + std::to_string(position)); }
-    void PeerDragStart() override { events_.push_back("drag start"); }
-    void PeerDragTo(int offset) override { events_.push_back("drag " + std::to_string(offset)); }
-    void PeerExpandedChanged(uintptr_t node, bool expanded) override {
-        events_.push_back("expanded " + std::to_string(node) + (expanded ? " on" : " off"));
-    }
-    void PeerSelectionChanged(uintptr_t node) override { events_.push_back("node " + std::to_string(node)); }
-    void PeerMouseDown(MouseButton, TPoint at) override { events_.push_back(Point("down", at)); }
-    void PeerMouseUp(MouseButton, TPoint at) override { events_.push_back(Point("up", at)); }
-    bool PeerDragOver(TPoint at) override {
-        events_.push_back(Point("over", at));
-        return AcceptDrop;
-    }
-    void PeerDragDrop(TPoint at) override { events_.push_back(Point("drop", at)); }
-    void PeerDragEnd() override { events_.push_back("drag end"); }
-    bool PeerFileDropped(const std::string& path, TPoint at) override {
-        events_.push_back(Point("file " + path, at));
-        return true;
-    }
-    static std::string Point(const std::string& what, TPoint at) {
-        return what + " " + std::to_string(at.X) + "," + std::to_string(at.Y);
-    }
-    bool AcceptDrop = true;
-
-private:
-    Events events_;
-};
-
-HWND H(IControlPeer& peer) { return reinterpret_cast<HWND>(peer.Handle()); }
-HWND H(const std::unique_ptr<IControlPeer>& peer) { return H(*peer); }
-
-std::wstring ClassOf(HWND hwnd) {
-    wchar_t name[64] = L"";
-    GetClassNameW(hwnd, name, 64);
-    return name;
-}
-
-std::string TextOf(HWND hwnd) {
-    wchar_t text[256] = L"";
-    GetWindowTextW(hwnd, text, 256);
-    return win32::Narrow(text);
-}
-
-LONG_PTR StyleOf(HWND hwnd) { return GetWindowLongPtrW(hwnd, GWL_STYLE); }
-LONG_PTR ExStyleOf(HWND hwnd) { return GetWindowLongPtrW(hwnd, GWL_EXSTYLE); }
-
-// The window's rectangle in its parent's client coordinates, as the model gave it.
-TRect BoundsOf(HWND hwnd) {
-    RECT r{};
-    GetWindowRect(hwnd, &r);
-    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-DWORD Caret(HWND edit) {
-    DWORD start = 0, end = 0;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return end;
-}
-
-// What the window shows on the screen now, once what waits to be painted is painted
-// (nothing is painted anew that no one asked to be); pixels as 0x00BBGGRR.
-class Screen {
-public:
-    explicit Screen(HWND hwnd) {
-        RedrawWindow(GetAncestor(hwnd, GA_ROOT), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        RECT r{};
-        GetClientRect(hwnd, &r);
-        width_ = r.right;
-        height_ = r.bottom;
-        HDC dc = GetDC(hwnd);
-        HDC mem = CreateCompatibleDC(dc);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height_;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        HBITMAP dib = CreateDIBSection(mem, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HGDIOBJ old = SelectObject(mem, dib);
-        BitBlt(mem, 0, 0, width_, height_, dc, 0, 0, SRCCOPY);
-        GdiFlush();
-        auto* p = static_cast<const uint32_t*>(bits);
-        pixels_.assign(p, p + static_cast<size_t>(width_) * height_);
-        SelectObject(mem, old);
-        DeleteObject(dib);
-        DeleteDC(mem);
-        ReleaseDC(hwnd, dc);
-    }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    COLORREF At(int x, int y) const { return ArgbToColorRef(pixels_[static_cast<size_t>(y) * width_ + x] | 0xFF000000u); }
-    int Count(const TRect& area, const std::function<bool(COLORREF)>& match) const {
-        int n = 0;
-        for (int y = std::max(0, area.Top); y < std::min(height_, area.Bottom); ++y)
-            for (int x = std::max(0, area.Left); x < std::min(width_, area.Right); ++x) n += match(At(x, y));
-        return n;
-    }
-    int CountOf(const TRect& area, COLORREF colour) const {
-        return Count(area, [&](COLORREF c) { return c == colour; });
-    }
-    TRect All() const { return {0, 0, width_, height_}; }
-
-private:
-    int width_ = 0, height_ = 0;
-    std::vector<uint32_t> pixels_;
-};
-
-class Win32Controls : public ::testing::Test {
-protected:
-    void SetUp() override {
-        FormParams params;
-        params.ClassName = "TControlsTestForm";
-        params.Caption = "Controls";
-        params.Bounds = {40, 40, 680, 560};
-        form = UI().CreateFormPeer(formSink, params);
-    }
-
-    // Only tests that read the screen show the form: the display takes its time over
-    // each window that leaves the screen again.
-    void ShowForm() {
-        form->SetVisible(true);
-        Pump();
-    }
-
-    IUserInterface& UI() { return platform->UI(); }
-    HWND Form() { return reinterpret_cast<HWND>(form->Handle()); }
-    NativeHandle Parent() { return form->Handle(); }
-    static COLORREF Sys(int index) { return GetSysColor(index); }
-
-    // The state a model pushes to a new peer, in the model's order.
-    template <typename Peer>
-    Peer& Put(Peer& peer, const TRect& bounds, const std::string& text = "") {
-        peer.SetFont(FontSpec{});
-        peer.SetText(text);
-        peer.SetBounds(bounds);
-        peer.SetEnabled(true);
-        peer.SetVisible(true);
-        return peer;
-    }
-
-    static void Pump() {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
-
-    std::unique_ptr<Platform> platform = win32::CreateWin32Platform();
-    Recorder formSink;
-    std::unique_ptr<IFormPeer> form;
-};
+using namespace pv::testing;
 
 // ---- every family ------------------------------------------------------------------------
 
@@ -212,8 +36,8 @@ TEST_F(Win32Controls, EachPeerMakesAChildOfItsClassWithTheStatePushedToIt) {
     };
     const Case cases[] = {
         {"button", L"Button", [&] { return UI().CreateButtonPeer(sink, {}, Parent()); }, true, true},
-        {"edit", L"Edit", [&] { return UI().CreateEditPeer(sink, Parent()); }, true, true},
-        {"combo box", L"ComboBox", [&] { return UI().CreateComboBoxPeer(sink, Parent()); }, false, true},
+        {"edit", L"Edit", [&] { return UI().CreateEditPeer(sink, {}, Parent()); }, true, true},
+        {"combo box", L"ComboBox", [&] { return UI().CreateComboBoxPeer(sink, {}, Parent()); }, false, true},
         {"label", L"Static", [&] { return UI().CreateLabelPeer(sink, Parent()); }, true, true},
         {"panel", L"PivolaPanel", [&] { return UI().CreatePanelPeer(sink, Parent()); }, true, true},
         {"scroll box", L"PivolaScrollBox", [&] { return UI().CreateScrollBoxPeer(sink, Parent()); }, false, false},
@@ -221,6 +45,9 @@ TEST_F(Win32Controls, EachPeerMakesAChildOfItsClassWithTheStatePushedToIt) {
         {"image box", L"Static", [&] { return UI().CreateImageBoxPeer(sink, Parent()); }, false, false},
         {"status bar", STATUSCLASSNAMEW, [&] { return UI().CreateStatusBarPeer(sink, Parent()); }, false, true},
         {"tree view", WC_TREEVIEWW, [&] { return UI().CreateTreeViewPeer(sink, Parent()); }, false, true},
+        {"page control", L"PivolaPageControl", [&] { return UI().CreatePageControlPeer(sink, Parent()); }, false, false},
+        {"group box", L"PivolaGroupBox", [&] { return UI().CreateGroupBoxPeer(sink, Parent()); }, true, true},
+        {"hot-key field", HOTKEY_CLASSW, [&] { return UI().CreateHotKeyEditPeer(sink, Parent()); }, false, true},
     };
     const TRect bounds{12, 34, 212, 64};
     for (const Case& c : cases) {
@@ -281,7 +108,7 @@ TEST_F(Win32Controls, EachKindOfButtonHasItsStyleAndTabStops) {
 
 TEST_F(Win32Controls, StylesOfTheOtherFamilies) {
     Recorder sink;
-    auto edit = UI().CreateEditPeer(sink, Parent());
+    auto edit = UI().CreateEditPeer(sink, {}, Parent());
     EXPECT_TRUE(StyleOf(H(*edit)) & ES_AUTOHSCROLL);
     EXPECT_TRUE(StyleOf(H(*edit)) & WS_TABSTOP);
     EXPECT_TRUE(ExStyleOf(H(*edit)) & WS_EX_CLIENTEDGE);
@@ -291,7 +118,7 @@ TEST_F(Win32Controls, StylesOfTheOtherFamilies) {
     edit->SetReadOnly(false);
     EXPECT_FALSE(StyleOf(H(*edit)) & ES_READONLY);
 
-    auto combo = UI().CreateComboBoxPeer(sink, Parent());
+    auto combo = UI().CreateComboBoxPeer(sink, {}, Parent());
     EXPECT_EQ(StyleOf(H(*combo)) & 3, CBS_DROPDOWNLIST);
     EXPECT_TRUE(StyleOf(H(*combo)) & WS_TABSTOP);
 
@@ -410,7 +237,7 @@ TEST_F(Win32Controls, AButtonShowsItsPictureAndTheDisabledOneWhileDisabled) {
 
 TEST_F(Win32Controls, TypedTextIsReportedAndTheModelsOwnTextIsNot) {
     Recorder sink;
-    auto edit = UI().CreateEditPeer(sink, Parent());
+    auto edit = UI().CreateEditPeer(sink, {}, Parent());
     Put(*edit, {10, 10, 210, 31}, "hello");
     HWND h = H(*edit);
     EXPECT_EQ(TextOf(h), "hello");
@@ -430,7 +257,7 @@ TEST_F(Win32Controls, TypedTextIsReportedAndTheModelsOwnTextIsNot) {
 
 TEST_F(Win32Controls, TheModelsTextKeepsTheCaretWhereTheUserWasTyping) {
     Recorder sink;
-    auto edit = UI().CreateEditPeer(sink, Parent());
+    auto edit = UI().CreateEditPeer(sink, {}, Parent());
     Put(*edit, {10, 10, 210, 31});
     HWND h = H(*edit);
     struct Case {
@@ -461,7 +288,7 @@ TEST_F(Win32Controls, TheModelsTextKeepsTheCaretWhereTheUserWasTyping) {
 
 TEST_F(Win32Controls, TheComboBoxShowsItsEntriesAndReportsTheUsersPick) {
     Recorder sink;
-    auto combo = UI().CreateComboBoxPeer(sink, Parent());
+    auto combo = UI().CreateComboBoxPeer(sink, {}, Parent());
     Put(*combo, {10, 10, 160, 31});
     HWND h = H(*combo);
     combo->SetItems({"one", "two", "three"});
@@ -488,7 +315,7 @@ TEST_F(Win32Controls, TheComboBoxShowsItsEntriesAndReportsTheUsersPick) {
 // The model's bounds are the field the user sees; the window drops a list below it.
 TEST_F(Win32Controls, TheComboBoxFieldTakesTheModelsBounds) {
     Recorder sink;
-    auto combo = UI().CreateComboBoxPeer(sink, Parent());
+    auto combo = UI().CreateComboBoxPeer(sink, {}, Parent());
     HWND h = H(*combo);
     combo->SetItems({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
     auto roomForEight = [&] {
@@ -529,9 +356,9 @@ TEST_F(Win32Controls, ChildrenOfPanelsAndScrollBoxesStillReachTheirPeers) {
     Put(*box, {10, 50, 290, 190});
     auto button = UI().CreateButtonPeer(buttonSink, {ButtonKind::Push, true}, panel->Handle());
     Put(*button, {10, 10, 110, 35}, "In the panel");
-    auto edit = UI().CreateEditPeer(editSink, box->Handle());
+    auto edit = UI().CreateEditPeer(editSink, {}, box->Handle());
     Put(*edit, {10, 10, 210, 31});
-    auto combo = UI().CreateComboBoxPeer(comboSink, box->Handle());
+    auto combo = UI().CreateComboBoxPeer(comboSink, {}, box->Handle());
     Put(*combo, {10, 40, 210, 61});
     combo->SetItems({"a", "b"});
     EXPECT_EQ(GetParent(H(*button)), H(*panel));
@@ -664,7 +491,7 @@ TEST_F(Win32Controls, TheHeaderStripUsesTheCaptionColoursActiveAndInactive) {
     Put(*plain, {10, 40, 310, 62}, "Not shown");
     HWND h = H(*strip);
     SetWindowTheme(h, L" ", L" ");
-    strip->SetHeaderStrip(true);
+    strip->SetFace(PanelFace::HeaderStrip);
     const COLORREF ground = Sys(COLOR_GRADIENTACTIVECAPTION);
     auto other = [](const Screen& s, const TRect& area, COLORREF ground) {
         return s.Count(area, [&](COLORREF c) { return c != ground; });
@@ -702,7 +529,7 @@ TEST_F(Win32Controls, TheHeaderStripUsesTheCaptionColoursActiveAndInactive) {
     strip->SetText("");
     Screen empty(h);
     EXPECT_EQ(empty.CountOf(empty.All(), ground), 300 * 22);
-    strip->SetHeaderStrip(false);
+    strip->SetFace(PanelFace::Plain);
     Screen plainAgain(h);
     EXPECT_EQ(plainAgain.CountOf(plainAgain.All(), Sys(COLOR_BTNFACE)), 300 * 22);
 }
@@ -713,7 +540,7 @@ TEST_F(Win32Controls, AHeaderStripCutsALongTextWithAnEllipsis) {
     auto strip = UI().CreatePanelPeer(sink, Parent());
     Put(*strip, {10, 10, 130, 32}, "Manage the folders and items");
     SetWindowTheme(H(*strip), L" ", L" ");
-    strip->SetHeaderStrip(true);
+    strip->SetFace(PanelFace::HeaderStrip);
     Screen s(H(*strip));
     const COLORREF ground = Sys(COLOR_GRADIENTACTIVECAPTION);
     auto text = [&](const TRect& area) { return s.Count(area, [&](COLORREF c) { return c != ground; }); };
@@ -736,23 +563,9 @@ TEST_F(Win32Controls, WithVisualStylesTheHeaderStripIsTheThemesHeaderItem) {
     HWND h = H(*strip);
     HTHEME theme = IsAppThemed() && IsThemeActive() ? OpenThemeData(h, L"HEADER") : nullptr;
     if (!theme) GTEST_SKIP() << "the system draws without visual styles";
-    strip->SetHeaderStrip(true);
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 300, 22);
-    HGDIOBJ old = SelectObject(mem, bitmap);
-    RECT r{0, 0, 300, 22};
-    DrawThemeBackground(theme, mem, HP_HEADERITEM, HIS_NORMAL, &r, nullptr);
+    strip->SetFace(PanelFace::HeaderStrip);
+    EXPECT_EQ(PixelsUnlikeThemePart(h, theme, HP_HEADERITEM, HIS_NORMAL, 300, 22), 0);
     CloseThemeData(theme);
-    Screen s(h);
-    int differ = 0;
-    for (int y = 0; y < 22; ++y)
-        for (int x = 0; x < 300; x += 7) differ += s.At(x, y) != GetPixel(mem, x, y);
-    SelectObject(mem, old);
-    DeleteObject(bitmap);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-    EXPECT_EQ(differ, 0);
 }
 
 TEST_F(Win32Controls, TheImageBoxDrawsItsPictureBlendedOnTheButtonFace) {

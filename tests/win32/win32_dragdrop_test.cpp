@@ -41,10 +41,12 @@ public:
     int FilesTaken = 1000;  // files answered true before the sink answers false
 
     void PeerMouseEnter() override {}
+    void PeerEnter() override {}
     void PeerCloseRequested() override {}
     void PeerPlacementChanged(const WindowPlacement&, bool, TSize) override {}
     bool PeerMessage(uint32_t, uintptr_t, intptr_t, intptr_t&) override { return false; }
     void PeerCancelKey() override { events_.push_back("cancel key"); }
+    void PeerDefaultKey() override { events_.push_back("default key"); }
     void PeerExpandedChanged(uintptr_t node, bool expanded) override {
         events_.push_back("expanded " + std::to_string(node) + (expanded ? " on" : " off"));
     }

@@ -1,0 +1,146 @@
+// The options window's texts: the help texts it registers while it is constructed, the
+// help panel's lookup, and its translation list, registered right after its components
+// are loaded and applied then and at every change of language. The list's order is the
+// order translators see.
+#include "app/form_program_options.h"
+#include "controls/buttons.h"
+#include "controls/combo_box.h"
+#include "controls/edit.h"
+#include "controls/group_box.h"
+#include "controls/hot_key_edit.h"
+#include "controls/label.h"
+#include "controls/page_control.h"
+#include "controls/panel.h"
+#include "lang/language_composite.h"
+#include "lang/logical_files.h"
+#include "lang/template_system.h"
+
+namespace pv {
+
+namespace {
+
+const char* const kArea = "_ProgramOptions";
+const char* const kHelpSection = "__HelpText_ProgramOptions";
+// The frame's text for a control without help of its own.
+const char* const kFrameSection = "__MixedText__Module";
+const char* const kNoHelpKey = "NoHelpAvailableTopic";
+
+struct HelpEntry {
+    TCheckBox* TFormProgramOptions::*Check;  // the control it explains, when a check box
+    const char* Key;
+    const char* Text;
+    bool Curly;
+};
+
+const HelpEntry kHelpTexts[] = {
+    {&TFormProgramOptions::chkWindowsVU, "RememberStateWindows", "Remember windows position, size, and state.", false},
+    {&TFormProgramOptions::chkMiscVU, "RememberStateMisc", "Remember miscellaneous setup.", false},
+    {&TFormProgramOptions::chbShowInTray, "AlwaysShowInTray",
+     "If checked, {ProgramNameShortCommon} will register itself to windows startup registry and always be shown in "
+     "system tray.\r\n\r\nUncheck to have {ProgramNameShortCommon} un-register itself.",
+     true},
+    {&TFormProgramOptions::chbShowInTask, "AlwaysShowInTask",
+     "If checked, {ProgramNameShortCommon} will be shown in task bar when a program window is visible.", true},
+    {nullptr, "HotkeysSetup",
+     "Can be used when {ProgramNameShortCommon} is minimized. If located in the system tray, then the associated menu "
+     "will be brought up where the mouse cursor is located, else {ProgramNameShortCommon} itself will be restored to "
+     "the desktop.\r\n\r\nTo enter the \"hotkeys\", first make sure the control has focus, then press the keys you "
+     "want to be part of the shortcut. Be aware that it is possible to create combinations that can conflict with "
+     "other programs.",
+     true},
+};
+
+enum class TextKind { CaptionHint, Caption, Pages };
+
+struct ListEntry {
+    TextKind Kind;
+    TControl* Control;
+};
+
+// The translation list in its order.
+std::vector<ListEntry> TranslationList(TFormProgramOptions& f) {
+    using K = TextKind;
+    return {
+        {K::CaptionHint, &f},
+        {K::CaptionHint, f.btnOK},
+        {K::CaptionHint, f.btnCancel},
+        {K::Pages, f.pgcOptions},
+        {K::CaptionHint, f.pnlHelpHeading},
+        {K::CaptionHint, f.gbUserInterfacePersistenceV},
+        {K::CaptionHint, f.chkWindowsVU},
+        {K::CaptionHint, f.chkMiscVU},
+        {K::CaptionHint, f.gbFontSettingsV},
+        {K::CaptionHint, f.chbOverrideStandardFont},
+        {K::CaptionHint, f.chbOverrideStandardFontStyleBold},
+        {K::Caption, f.lblOverrideStandardFontStyleBold},
+        {K::Caption, f.lblOverrideStandardFontSize},
+        {K::Caption, f.lblOverrideStandardFontName},
+        {K::CaptionHint, f.BtnDefault},
+        {K::CaptionHint, f.gbProgramBehavior},
+        {K::CaptionHint, f.chbShowInTray},
+        {K::CaptionHint, f.chbShowInTask},
+        {K::Caption, f.lblProgramActivateShortCutPB},
+    };
+}
+
+}  // namespace
+
+void TFormProgramOptions::RegisterFormMessages() {
+    TvdFormGenericStructEx::RegisterFormMessages();
+    TvdlgLanguageCompositeAllEx* lang = Translation();
+    if (!lang) return;
+    RegisterProgramMessages(lang->Controller(), kHelpSection, kHelpTexts);
+}
+
+void TFormProgramOptions::RegisterFormTexts() {
+    TvdFormGenericStructEx::RegisterFormTexts();
+    WalkTranslationList(true);
+}
+
+void TFormProgramOptions::TranslateForm() {
+    TvdFormGenericStructEx::TranslateForm();
+    WalkTranslationList(false);
+    // The help panel speaks the new language at once, not only at the next entry.
+    if (TWinControl* focused = ActiveControl(); focused && focused->OnEnter) memHelp->SetText(HelpText(focused));
+}
+
+// Registering and applying walk the same list in the same order, so every text is
+// applied under the key it was registered with.
+void TFormProgramOptions::WalkTranslationList(bool registering) {
+    TvdlgLanguageCompositeAllEx* lang = Translation();
+    if (!lang) return;
+    const std::string file(kProgramLanguageFile);
+    auto& controls = lang->AssistantControls();
+    for (const ListEntry& e : TranslationList(*this)) {
+        switch (e.Kind) {
+            case TextKind::CaptionHint:
+                registering ? controls.RegisterCaptionHint(file, kArea, *e.Control)
+                            : controls.TranslateCaptionHint(file, kArea, *e.Control);
+                break;
+            case TextKind::Caption:
+                registering ? controls.RegisterCaption(file, kArea, *e.Control)
+                            : controls.TranslateCaption(file, kArea, *e.Control);
+                break;
+            case TextKind::Pages: {
+                auto& pages = static_cast<TPageControl&>(*e.Control);
+                registering ? controls.RegisterPages(file, kArea, pages) : controls.TranslatePages(file, kArea, pages);
+                break;
+            }
+        }
+    }
+}
+
+std::string TFormProgramOptions::HelpText(const TComponent* control) const {
+    TvdlgLanguageCompositeAllEx* lang = Translation();
+    if (!lang) return {};
+    for (const HelpEntry& h : kHelpTexts) {
+        const TComponent* explained = h.Check ? static_cast<const TComponent*>(this->*h.Check)
+                                              : static_cast<const TComponent*>(hkProgramActivateShortCutPB);
+        // The registered text comes back expanded by the template it was registered with.
+        if (control == explained)
+            return lang->Controller().GetText(std::string(kProgramLanguageFile), kHelpSection, h.Key, "", false);
+    }
+    return lang->Controller().GetText(std::string(kSharedLanguageFile), kFrameSection, kNoHelpKey, "", false);
+}
+
+}  // namespace pv
