@@ -40,15 +40,6 @@ constexpr unsigned kTopLeft = Anchor::Left | Anchor::Top;
 constexpr unsigned kAcross = Anchor::Left | Anchor::Top | Anchor::Right;
 constexpr unsigned kAllSides = Anchor::Left | Anchor::Top | Anchor::Right | Anchor::Bottom;
 
-template <typename T>
-T* Make(TComponent* owner, TWinControl* parent, const char* name, const char* caption = "") {
-    T* c = TComponent::Create<T>(owner);
-    c->SetName(name);
-    c->SetParent(parent);
-    c->SetCaption(caption);
-    return c;
-}
-
 }  // namespace
 
 void TFormProgramOptions::LoadLayout() {
@@ -59,13 +50,13 @@ void TFormProgramOptions::LoadLayout() {
     SetMinTrackSize(Scale96(kMinWidth), Scale96(kMinHeight));
     SetClientSize(Scale96(kClientWidth), Scale96(kClientHeight));
 
-    pnlMain = Make<TPanel>(this, this, "pnlMain");
+    pnlMain = MakeChild<TPanel>(this, this, "pnlMain");
     int buttonsTop = ClientHeight() - Scale96(kMargin + kButtonHeight);
     pnlMain->SetBounds(0, 0, ClientWidth(), buttonsTop - Scale96(kMargin));
     pnlMain->SetAnchors(kAllSides);
 
     // The page control first, so that it comes first in the keyboard's order.
-    pgcOptions = Make<TPageControl>(this, pnlMain, "pgcOptions");
+    pgcOptions = MakeChild<TPageControl>(this, pnlMain, "pgcOptions");
     int pagesWidth = pnlMain->Width() - Scale96(kMargin + kMargin + kHelpWidth + kMargin);
     pgcOptions->SetBounds(Scale96(kMargin), Scale96(kMargin), pagesWidth, pnlMain->Height() - Scale96(kMargin));
     pgcOptions->SetAnchors(kAllSides);
@@ -73,8 +64,8 @@ void TFormProgramOptions::LoadLayout() {
     BuildMiscellaneousPages();
     BuildHelpPanel();
 
-    btnOK = Make<TButton>(this, this, "btnOK", "&OK");
-    btnCancel = Make<TButton>(this, this, "btnCancel", "&Cancel");
+    btnOK = MakeChild<TButton>(this, this, "btnOK", "&OK");
+    btnCancel = MakeChild<TButton>(this, this, "btnCancel", "&Cancel");
     int cancelLeft = ClientWidth() - Scale96(kMargin + kButtonWidth);
     btnCancel->SetBounds(cancelLeft, buttonsTop, Scale96(kButtonWidth), Scale96(kButtonHeight));
     btnOK->SetBounds(cancelLeft - Scale96(kButtonGap + kButtonWidth), buttonsTop, Scale96(kButtonWidth),
@@ -98,7 +89,7 @@ TTabSheet* MakePage(TForm* form, TPageControl* pages, const char* name, const ch
 
 // A group box across its page, below `top`.
 TGroupBox* MakeGroup(TForm* form, TWinControl* page, const char* name, const char* caption, int top, int height) {
-    TGroupBox* box = Make<TGroupBox>(form, page, name, caption);
+    TGroupBox* box = MakeChild<TGroupBox>(form, page, name, caption);
     int margin = form->Scale96(kPageMargin);
     box->SetBounds(margin, form->Scale96(top), page->ClientWidth() - 2 * margin, form->Scale96(height));
     box->SetAnchors(kAcross);
@@ -118,34 +109,34 @@ void TFormProgramOptions::BuildVisualsPage() {
     tsVisuals = MakePage(this, pgcOptions, "tsVisuals", "Visuals");
     gbUserInterfacePersistenceV =
         MakeGroup(this, tsVisuals, "gbUserInterfacePersistenceV", "User interface persistence", 6, 62);
-    chkWindowsVU = Make<TCheckBox>(this, gbUserInterfacePersistenceV, "chkWindowsVU", "Save &windows setup");
+    chkWindowsVU = MakeChild<TCheckBox>(this, gbUserInterfacePersistenceV, "chkWindowsVU", "Save &windows setup");
     Place(this, chkWindowsVU, kBoxMargin, 18, kCheckHeight);
-    chkMiscVU = Make<TCheckBox>(this, gbUserInterfacePersistenceV, "chkMiscVU", "Save &miscellaneous setup");
+    chkMiscVU = MakeChild<TCheckBox>(this, gbUserInterfacePersistenceV, "chkMiscVU", "Save &miscellaneous setup");
     Place(this, chkMiscVU, kBoxMargin, 38, kCheckHeight);
 
     // Made in the keyboard's order: Default, bold, size, name, the drawing switch.
     gbFontSettingsV = MakeGroup(this, tsVisuals, "gbFontSettingsV", "Menu settings", 74, 126);
     TGroupBox* box = gbFontSettingsV;
-    BtnDefault = Make<TButton>(this, box, "BtnDefault", "Default");
+    BtnDefault = MakeChild<TButton>(this, box, "BtnDefault", "Default");
     BtnDefault->SetBounds(box->ClientWidth() - Scale96(kBoxMargin + kButtonWidth), Scale96(16), Scale96(kButtonWidth),
                           Scale96(23));
     BtnDefault->SetAnchors(Anchor::Top | Anchor::Right);
-    lblOverrideStandardFontStyleBold = Make<TLabel>(this, box, "lblOverrideStandardFontStyleBold", "Bold");
+    lblOverrideStandardFontStyleBold = MakeChild<TLabel>(this, box, "lblOverrideStandardFontStyleBold", "Bold");
     Place(this, lblOverrideStandardFontStyleBold, kBoxMargin, 20, kLabelHeight, kFieldColumn - kBoxMargin - 4, kTopLeft);
-    chbOverrideStandardFontStyleBold = Make<TCheckBox>(this, box, "chbOverrideStandardFontStyleBold");
+    chbOverrideStandardFontStyleBold = MakeChild<TCheckBox>(this, box, "chbOverrideStandardFontStyleBold");
     chbOverrideStandardFontStyleBold->SetTabStop(false);
     Place(this, chbOverrideStandardFontStyleBold, kFieldColumn, 19, kCheckHeight, kCheckHeight, kTopLeft);
-    lblOverrideStandardFontSize = Make<TLabel>(this, box, "lblOverrideStandardFontSize", "Size");
+    lblOverrideStandardFontSize = MakeChild<TLabel>(this, box, "lblOverrideStandardFontSize", "Size");
     Place(this, lblOverrideStandardFontSize, kBoxMargin, 48, kLabelHeight, kFieldColumn - kBoxMargin - 4, kTopLeft);
-    cbOverrideStandardFontSize = Make<TComboBox>(this, box, "cbOverrideStandardFontSize");
+    cbOverrideStandardFontSize = MakeChild<TComboBox>(this, box, "cbOverrideStandardFontSize");
     cbOverrideStandardFontSize->SetStyle(TComboBoxStyle::DropDown);
     Place(this, cbOverrideStandardFontSize, kFieldColumn, 45, kListHeight, 60, kTopLeft);
-    lblOverrideStandardFontName = Make<TLabel>(this, box, "lblOverrideStandardFontName", "Name");
+    lblOverrideStandardFontName = MakeChild<TLabel>(this, box, "lblOverrideStandardFontName", "Name");
     Place(this, lblOverrideStandardFontName, kBoxMargin, 76, kLabelHeight, kFieldColumn - kBoxMargin - 4, kTopLeft);
-    cbOverrideStandardFontName = Make<TComboBox>(this, box, "cbOverrideStandardFontName");
+    cbOverrideStandardFontName = MakeChild<TComboBox>(this, box, "cbOverrideStandardFontName");
     cbOverrideStandardFontName->SetStyle(TComboBoxStyle::DropDown);
     Place(this, cbOverrideStandardFontName, kFieldColumn, 73, kListHeight);
-    chbOverrideStandardFont = Make<TCheckBox>(this, box, "chbOverrideStandardFont", "Override Windows default drawing");
+    chbOverrideStandardFont = MakeChild<TCheckBox>(this, box, "chbOverrideStandardFont", "Override Windows default drawing");
     Place(this, chbOverrideStandardFont, kBoxMargin, 101, kCheckHeight);
 }
 
@@ -153,14 +144,14 @@ void TFormProgramOptions::BuildMiscellaneousPages() {
     tsMiscellaneous = MakePage(this, pgcOptions, "tsMiscellaneous", "Miscellaneous");
     gbProgramBehavior = MakeGroup(this, tsMiscellaneous, "gbProgramBehavior", "Program behavior", 6, 104);
     chbShowInTray =
-        Make<TCheckBox>(this, gbProgramBehavior, "chbShowInTray", "Start Pivola in system tray on Windows start");
+        MakeChild<TCheckBox>(this, gbProgramBehavior, "chbShowInTray", "Start Pivola in system tray on Windows start");
     // Two lines' room: the sentence is long for the narrowest window.
     chbShowInTray->SetWordWrap(true);
     Place(this, chbShowInTray, kBoxMargin, 16, 30);
     lblProgramActivateShortCutPB =
-        Make<TLabel>(this, gbProgramBehavior, "lblProgramActivateShortCutPB", "Activate program shortcut:");
+        MakeChild<TLabel>(this, gbProgramBehavior, "lblProgramActivateShortCutPB", "Activate program shortcut:");
     Place(this, lblProgramActivateShortCutPB, kBoxMargin, 52, kLabelHeight);
-    hkProgramActivateShortCutPB = Make<THotKey>(this, gbProgramBehavior, "hkProgramActivateShortCutPB");
+    hkProgramActivateShortCutPB = MakeChild<THotKey>(this, gbProgramBehavior, "hkProgramActivateShortCutPB");
     Place(this, hkProgramActivateShortCutPB, kBoxMargin, 70, kListHeight, 150, kTopLeft);
     // A key alone, or with Shift or Alt alone, would take keys that other programs need.
     hkProgramActivateShortCutPB->SetRules(
@@ -169,26 +160,26 @@ void TFormProgramOptions::BuildMiscellaneousPages() {
 
     // A page the user never sees: its option is kept as it was loaded.
     tsHidden = MakePage(this, pgcOptions, "tsHidden", "tsHidden");
-    chbShowInTask = Make<TCheckBox>(this, tsHidden, "chbShowInTask", "Always show in task bar");
+    chbShowInTask = MakeChild<TCheckBox>(this, tsHidden, "chbShowInTask", "Always show in task bar");
     chbShowInTask->SetBounds(Scale96(kPageMargin), Scale96(kPageMargin), Scale96(250), Scale96(kCheckHeight));
     chbShowInTask->SetVisible(false);
 }
 
 void TFormProgramOptions::BuildHelpPanel() {
-    pnlMainHelp = Make<TPanel>(this, pnlMain, "pnlMainHelp");
+    pnlMainHelp = MakeChild<TPanel>(this, pnlMain, "pnlMainHelp");
     pnlMainHelp->SetBounds(pnlMain->Width() - Scale96(kMargin + kHelpWidth), Scale96(kMargin), Scale96(kHelpWidth),
                            pnlMain->Height() - Scale96(kMargin));
     pnlMainHelp->SetAnchors(Anchor::Top | Anchor::Right | Anchor::Bottom);
-    pnlHelpContainer = Make<TPanel>(this, pnlMainHelp, "pnlHelpContainer");
+    pnlHelpContainer = MakeChild<TPanel>(this, pnlMainHelp, "pnlHelpContainer");
     pnlHelpContainer->SetBorder(true);
     pnlHelpContainer->SetAlign(TAlign::Client);
-    pnlHelp = Make<TPanel>(this, pnlHelpContainer, "pnlHelp");
+    pnlHelp = MakeChild<TPanel>(this, pnlHelpContainer, "pnlHelp");
     pnlHelp->SetAlign(TAlign::Client);
-    pnlHelpHeading = Make<TPanel>(this, pnlHelp, "pnlHelpHeading", "Dynamic help");
+    pnlHelpHeading = MakeChild<TPanel>(this, pnlHelp, "pnlHelpHeading", "Dynamic help");
     pnlHelpHeading->SetFace(PanelFace::Caption);
     pnlHelpHeading->SetBounds(0, 0, pnlHelp->ClientWidth(), Scale96(kHeadingHeight));
     pnlHelpHeading->SetAlign(TAlign::Top);
-    memHelp = Make<TMemo>(this, pnlHelp, "memHelp");
+    memHelp = MakeChild<TMemo>(this, pnlHelp, "memHelp");
     memHelp->SetBorder(false);
     memHelp->SetMargin(Scale96(kHelpMargin));
     memHelp->SetTabStop(false);

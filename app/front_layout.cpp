@@ -40,16 +40,6 @@ constexpr int kEditPanelHeight = 126;
 constexpr int kLaunchPanelHeight = 124;
 constexpr int kToolsPanelHeight = 182;
 
-template <typename T>
-T* Make(TComponent* owner, TWinControl* parent, const char* name, const char* caption, const char* hint = "") {
-    T* c = TComponent::Create<T>(owner);
-    c->SetName(name);
-    c->SetParent(parent);
-    c->SetCaption(caption);
-    c->SetHint(hint);
-    return c;
-}
-
 }  // namespace
 
 void TFormFront::BuildManagerFace() {
@@ -62,16 +52,16 @@ void TFormFront::BuildManagerFace() {
     tvItems->SetAlign(TAlign::Client);
     tvItems->SetIndent(Scale96(21));
 
-    PanelSide = Make<TScrollBox>(this, this, "PanelSide", "");
+    PanelSide = MakeChild<TScrollBox>(this, this, "PanelSide", "");
     PanelSide->SetMinSize(Scale96(kSideMinWidth), 0);
     PanelSide->SetBounds(0, 0, Scale96(kSideWidth), ClientHeight());
     PanelSide->SetAlign(TAlign::Left);
-    Splitter1 = Make<TSplitter>(this, this, "Splitter1", "");
+    Splitter1 = MakeChild<TSplitter>(this, this, "Splitter1", "");
     Splitter1->SetBounds(Scale96(kSideWidth), 0, Scale96(kSplitterWidth), ClientHeight());
     Splitter1->SetAlign(TAlign::Left);
     Splitter1->MinSize = Scale96(kSideMinWidth);
 
-    StatusBarHelp = Make<TvdStatusBar>(this, this, "StatusBarHelp", "");
+    StatusBarHelp = MakeChild<TvdStatusBar>(this, this, "StatusBarHelp", "");
     StatusBarHelp->SetBounds(0, 0, ClientWidth(), Scale96(kStatusHeight));
     StatusBarHelp->SetAlign(TAlign::Bottom);
     StatusBarHelp->SetAutoHintDef(
@@ -79,10 +69,10 @@ void TFormFront::BuildManagerFace() {
 
     BuildSidePanels();
 
-    pnlInvisible = Make<TPanel>(this, this, "pnlInvisible", "");
+    pnlInvisible = MakeChild<TPanel>(this, this, "pnlInvisible", "");
     pnlInvisible->SetVisible(false);
-    lblFileType = Make<TLabel>(this, pnlInvisible, "lblFileType", "Type :");
-    edtFileType = Make<TvdEdit>(this, pnlInvisible, "edtFileType", "", "|This is the showed \"item text\"");
+    lblFileType = MakeChild<TLabel>(this, pnlInvisible, "lblFileType", "Type :");
+    edtFileType = MakeChild<TvdEdit>(this, pnlInvisible, "edtFileType", "", "|This is the showed \"item text\"");
     edtFileType->SetEnabled(false);
 
     OpenDialogAdd = TComponent::Create<TOpenDialog>(this);
@@ -103,10 +93,10 @@ namespace {
 // A panel of the side column with its header strip, stacked below the panels before it.
 TPanel* MakeSidePanel(TForm* form, TWinControl* column, const char* name, TPanel*& header, const char* headerName,
                       const char* caption, int height) {
-    TPanel* panel = Make<TPanel>(form, column, name, "");
+    TPanel* panel = MakeChild<TPanel>(form, column, name, "");
     panel->SetBounds(0, 0, column->ClientWidth(), form->Scale96(height));
     panel->SetAlign(TAlign::Top);
-    header = Make<TPanel>(form, panel, headerName, caption);
+    header = MakeChild<TPanel>(form, panel, headerName, caption);
     header->SetHeaderStrip(true);
     header->SetBounds(0, 0, panel->Width(), form->Scale96(kHeaderHeight));
     header->SetAlign(TAlign::Top);
@@ -125,12 +115,12 @@ void Across(TForm* form, TControl* c, int x, int y, int height) {
 void TFormFront::BuildSidePanels() {
     pnlAddItem = MakeSidePanel(this, PanelSide, "pnlAddItem", pnlAddItemHeader, "pnlAddItemHeader", "Add item",
                                kAddPanelHeight);
-    rbFile = Make<TRadioButton>(this, pnlAddItem, "rbFile", "Shortcut to file", "|Choosing this will enable the \"find...\"");
-    rbFileDirectory = Make<TRadioButton>(this, pnlAddItem, "rbFileDirectory", "Shortcut to directory",
+    rbFile = MakeChild<TRadioButton>(this, pnlAddItem, "rbFile", "Shortcut to file", "|Choosing this will enable the \"find...\"");
+    rbFileDirectory = MakeChild<TRadioButton>(this, pnlAddItem, "rbFileDirectory", "Shortcut to directory",
                                          "|Choosing this will enable the \"find...\"");
-    rbSeparator = Make<TRadioButton>(this, pnlAddItem, "rbSeparator", "Menu separator",
+    rbSeparator = MakeChild<TRadioButton>(this, pnlAddItem, "rbSeparator", "Menu separator",
                                      "|Choosing this makes it possible to add separators");
-    rbFolder = Make<TRadioButton>(this, pnlAddItem, "rbFolder", "Menu folder",
+    rbFolder = MakeChild<TRadioButton>(this, pnlAddItem, "rbFolder", "Menu folder",
                                   "|Choosing this makes it possible to add virtual item folders in the \"tree view\"");
     int y = 23;
     for (TRadioButton* rb : {rbFile, rbFileDirectory, rbSeparator, rbFolder}) {
@@ -138,7 +128,7 @@ void TFormFront::BuildSidePanels() {
         y += 19;
     }
     rbFile->SetChecked(true);
-    BitBtnAttach = Make<TBitBtn>(this, pnlAddItem, "BitBtnAttach", "Find and Attach",
+    BitBtnAttach = MakeChild<TBitBtn>(this, pnlAddItem, "BitBtnAttach", "Find and Attach",
                                  "|Find and/or attach an item of selected kind");
     Across(this, BitBtnAttach, kMargin, 101, kButtonHeight);
     BitBtnAttach->SetGlyph(ButtonPictureNormal(ButtonPicture::Attach), ButtonPictureDisabled(ButtonPicture::Attach));
@@ -151,37 +141,37 @@ void TFormFront::BuildSidePanels() {
 void TFormFront::BuildEditPanels() {
     pnlEditItem = MakeSidePanel(this, PanelSide, "pnlEditItem", pnlEditItemHeader, "pnlEditItemHeader", "Edit item",
                                 kEditPanelHeight);
-    imgFileType = Make<TImage>(this, pnlEditItem, "imgFileType", "");
+    imgFileType = MakeChild<TImage>(this, pnlEditItem, "imgFileType", "");
     imgFileType->SetBounds(Scale96(8), Scale96(25), Scale96(16), Scale96(16));
-    edtFileCap = Make<TvdEdit>(this, pnlEditItem, "edtFileCap", "", "|This is the shown \"item text\"");
+    edtFileCap = MakeChild<TvdEdit>(this, pnlEditItem, "edtFileCap", "", "|This is the shown \"item text\"");
     Across(this, edtFileCap, 30, 23, kEditHeight);
-    lblFilePath = Make<TLabel>(this, pnlEditItem, "lblFilePath", "Path");
+    lblFilePath = MakeChild<TLabel>(this, pnlEditItem, "lblFilePath", "Path");
     Across(this, lblFilePath, 8, 48, kLabelHeight);
-    edtFilePathName = Make<TvdEdit>(this, pnlEditItem, "edtFilePathName", "",
+    edtFilePathName = MakeChild<TvdEdit>(this, pnlEditItem, "edtFilePathName", "",
                                     "|The file-path and file-name (e.g. \"c:\\vendrik\\example.exe\") which the item "
                                     "points at (see help on how to use relative paths)");
     Across(this, edtFilePathName, kMargin, 62, kEditHeight);
-    lblFileParams = Make<TLabel>(this, pnlEditItem, "lblFileParams", "Params");
+    lblFileParams = MakeChild<TLabel>(this, pnlEditItem, "lblFileParams", "Params");
     Across(this, lblFileParams, 8, 87, kLabelHeight);
-    edtFileParams = Make<TvdEdit>(this, pnlEditItem, "edtFileParams", "",
+    edtFileParams = MakeChild<TvdEdit>(this, pnlEditItem, "edtFileParams", "",
                                   "|The parameters to use for executing this (exe) file");
     Across(this, edtFileParams, kMargin, 101, kEditHeight);
 
     pnlEditLaunch = MakeSidePanel(this, PanelSide, "pnlEditLaunch", pnlEditLaunchHeader, "pnlEditLaunchHeader",
                                   "Launch settings", kLaunchPanelHeight);
-    lblWorkPath = Make<TLabel>(this, pnlEditLaunch, "lblWorkPath", "Work dir");
+    lblWorkPath = MakeChild<TLabel>(this, pnlEditLaunch, "lblWorkPath", "Work dir");
     Across(this, lblWorkPath, 8, 24, kLabelHeight);
-    edtFileWorkPath = Make<TvdEdit>(this, pnlEditLaunch, "edtFileWorkPath", "",
+    edtFileWorkPath = MakeChild<TvdEdit>(this, pnlEditLaunch, "edtFileWorkPath", "",
                                     "|The folder the item starts in (empty: the folder of its file)");
     Across(this, edtFileWorkPath, kMargin, 38, kEditHeight);
-    lblWindowState = Make<TLabel>(this, pnlEditLaunch, "lblWindowState", "Window");
+    lblWindowState = MakeChild<TLabel>(this, pnlEditLaunch, "lblWindowState", "Window");
     Across(this, lblWindowState, 8, 63, kLabelHeight);
-    cbWindowStyle = Make<TComboBox>(this, pnlEditLaunch, "cbWindowStyle", "");
+    cbWindowStyle = MakeChild<TComboBox>(this, pnlEditLaunch, "cbWindowStyle", "");
     Across(this, cbWindowStyle, kMargin, 77, kEditHeight);
     cbWindowStyle->SetItems({"Default", "Maximized", "Minimized", "Hidden"});
-    lblUserRunAs = Make<TLabel>(this, pnlEditLaunch, "lblUserRunAs", "Elevate");
+    lblUserRunAs = MakeChild<TLabel>(this, pnlEditLaunch, "lblUserRunAs", "Elevate");
     lblUserRunAs->SetBounds(Scale96(8), Scale96(104), Scale96(52), Scale96(kLabelHeight));
-    chkUserRunAs = Make<TCheckBox>(this, pnlEditLaunch, "chkUserRunAs", "Run as admin",
+    chkUserRunAs = MakeChild<TCheckBox>(this, pnlEditLaunch, "chkUserRunAs", "Run as admin",
                                    "Windows Vista and later functionality to elevate user rights in launched application");
     Across(this, chkUserRunAs, 62, 102, 17);
     chkUserRunAs->SetShowHint(true);
@@ -215,7 +205,7 @@ void TFormFront::BuildToolsPanel() {
         {BitBtnClose, "BitBtnClose", "C&lose", "|Changes made since last save will not be applied", ButtonPicture::Close},
     };
     for (const Tool& t : tools) {
-        t.Button = Make<TBitBtn>(this, pnlTools, t.Name, t.Caption, t.Hint);
+        t.Button = MakeChild<TBitBtn>(this, pnlTools, t.Name, t.Caption, t.Hint);
         t.Button->SetGlyph(ButtonPictureNormal(t.Picture), ButtonPictureDisabled(t.Picture));
     }
     CancelControl = BitBtnClose;

@@ -8,6 +8,7 @@
 #include "frame/product_info.h"
 #include "platform/platform.h"
 #include "util/ini_document.h"
+#include "windows/form_check_updates.h"
 
 namespace pv {
 
@@ -76,6 +77,9 @@ void TModuleShared::AssignFormSlots() {
     AboutFormRef = &AboutSlot;
     CheckUpdatesFormRef = &CheckUpdatesSlot;
     MainFormClass = {"TFormFront", [](TComponent* owner) -> TForm* { return TComponent::Create<TFormFront>(owner); }};
+    CheckUpdatesFormClass = {"TvdFormCheckUpdates", [](TComponent* owner) -> TForm* {
+                                 return TComponent::Create<TvdFormCheckUpdates>(owner);
+                             }};
     OptionsFormClass = {"TFormProgramOptions",
                         [](TComponent* owner) -> TForm* { return TComponent::Create<TFormProgramOptions>(owner); }};
 }

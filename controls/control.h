@@ -176,4 +176,16 @@ private:
     bool tabStop_ = true;
 };
 
+// A control of a window's designed layout: owned by the window, placed in its parent,
+// named, with its caption and hint.
+template <typename T>
+T* MakeChild(TComponent* owner, TWinControl* parent, const char* name, const char* caption = "", const char* hint = "") {
+    T* c = TComponent::Create<T>(owner);
+    c->SetName(name);
+    c->SetParent(parent);
+    c->SetCaption(caption);
+    c->SetHint(hint);
+    return c;
+}
+
 }  // namespace pv

@@ -86,6 +86,12 @@ void TvdLogging::FlushLocked() {
     if (logFile_.empty()) return;
     Platform& p = GetPlatform();
     std::string text;
+    // A block always starts on a line of its own, also after a log whose last line was
+    // cut off without its line end (a crash, or an editor).
+    if (WriteLogCumulative) {
+        std::string last = p.Files().ReadFileTail(logFile_, 1);
+        if (!last.empty() && last != "\n") text = "\r\n";
+    }
     for (const auto& line : pending_) text += line + "\r\n";
     try {
         if (WriteLogCumulative) {

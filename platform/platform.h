@@ -49,6 +49,8 @@ public:
     virtual std::string ReadAllBytes(const std::string& path) = 0;
     // At most the first `maxBytes` bytes; empty when the file cannot be read.
     virtual std::string ReadFileHead(const std::string& path, size_t maxBytes) = 0;
+    // At most the last `maxBytes` bytes; empty when the file cannot be read.
+    virtual std::string ReadFileTail(const std::string& path, size_t maxBytes) = 0;
     // Create or truncate and write; raise EFCreateError / EWriteError.
     virtual void WriteAllBytes(const std::string& path, std::string_view bytes) = 0;
     // Append, creating the file when missing; raise EFCreateError / EWriteError.
@@ -148,6 +150,9 @@ public:
     virtual void WakeUp() = 0;
     virtual uint64_t SetTimer(uint32_t intervalMs, std::function<void()> tick) = 0;
     virtual void KillTimer(uint64_t id) = 0;
+    // Blocks the thread for a while without dispatching anything. The simulated desktop
+    // moves its virtual time forward instead, firing the timers that fall due.
+    virtual void Sleep(uint32_t ms) = 0;
 };
 
 enum class RegistryRoot { CurrentUser, LocalMachine };

@@ -24,11 +24,14 @@
 #include "platform/ui/menus.h"
 #include "platform/ui/page_control.h"
 #include "platform/ui/panel.h"
+#include "platform/ui/progress_bar.h"
 #include "platform/ui/scroll_box.h"
+#include "platform/ui/spin_edit.h"
 #include "platform/ui/splitter.h"
 #include "platform/ui/status_bar.h"
 #include "platform/ui/tray_icon.h"
 #include "platform/ui/tree_view.h"
+#include "platform/ui/web_browser.h"
 
 namespace pv {
 
@@ -53,6 +56,10 @@ public:
     virtual std::unique_ptr<IPageControlPeer> CreatePageControlPeer(IPageControlSink& sink, NativeHandle parent) = 0;
     virtual std::unique_ptr<IGroupBoxPeer> CreateGroupBoxPeer(IControlSink& sink, NativeHandle parent) = 0;
     virtual std::unique_ptr<IHotKeyEditPeer> CreateHotKeyEditPeer(IHotKeyEditSink& sink, NativeHandle parent) = 0;
+    virtual std::unique_ptr<IProgressBarPeer> CreateProgressBarPeer(IControlSink& sink, NativeHandle parent) = 0;
+    virtual std::unique_ptr<ISpinEditPeer> CreateSpinEditPeer(ISpinEditSink& sink, NativeHandle parent) = 0;
+    // Nothing when the desktop has no browser engine that can be embedded.
+    virtual std::unique_ptr<IWebBrowserPeer> CreateWebBrowserPeer(IWebBrowserSink& sink, NativeHandle parent) = 0;
     // Shows a popup menu at a screen point and returns the id chosen, 0 when dismissed.
     // The call returns when the menu closes; owner-drawn entries are measured and drawn
     // through the sink meanwhile.

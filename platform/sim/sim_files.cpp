@@ -4,6 +4,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "platform/profile_text.h"
 #include "util/encoding.h"
 #include "util/exception.h"
 #include "util/paths.h"
@@ -35,65 +36,6 @@ std::vector<std::string> Components(const std::string& abs) {
 std::string NormalizeName(std::string name) {
     while (!name.empty() && (name.back() == '.' || name.back() == ' ') && name != "." && name != "..") name.pop_back();
     return name;
-}
-
-// Reads a private-profile value the way the system does: sections and keys without regard
-// to case, the value trimmed and freed of one pair of enclosing quotes.
-std::optional<std::string> ProfileRead(const std::string& text, const std::string& section, const std::string& key) {
-    bool inSection = false;
-    for (const auto& raw : SplitLines(text)) {
-        std::string line = Trim(raw);
-        if (line.size() >= 2 && line.front() == '[') {
-            size_t close = line.find(']');
-            inSection = close != std::string::npos && SameText(Trim(line.substr(1, close - 1)), section);
-            continue;
-        }
-        if (!inSection) continue;
-        size_t eq = line.find('=');
-        if (eq == std::string::npos || !SameText(Trim(line.substr(0, eq)), key)) continue;
-        std::string v = Trim(line.substr(eq + 1));
-        if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) v = v.substr(1, v.size() - 2);
-        return v;
-    }
-    return std::nullopt;
-}
-
-// Writes one value into profile text, changing nothing else of the file.
-std::string ProfileWrite(const std::string& text, const std::string& section, const std::string& key,
-                         const std::string& value) {
-    std::vector<std::string> lines = SplitLines(text);
-    int sectionLine = -1, lastInSection = -1, keyLine = -1;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        std::string line = Trim(lines[i]);
-        if (line.size() >= 2 && line.front() == '[') {
-            if (sectionLine >= 0) break;
-            size_t close = line.find(']');
-            if (close != std::string::npos && SameText(Trim(line.substr(1, close - 1)), section)) {
-                sectionLine = static_cast<int>(i);
-                lastInSection = sectionLine;
-            }
-            continue;
-        }
-        if (sectionLine < 0) continue;
-        if (!line.empty()) lastInSection = static_cast<int>(i);
-        size_t eq = line.find('=');
-        if (eq != std::string::npos && SameText(Trim(line.substr(0, eq)), key)) {
-            keyLine = static_cast<int>(i);
-            break;
-        }
-    }
-    std::string entry = key + "=" + value;
-    if (keyLine >= 0) {
-        lines[keyLine] = entry;
-    } else if (sectionLine >= 0) {
-        lines.insert(lines.begin() + lastInSection + 1, entry);
-    } else {
-        lines.push_back("[" + section + "]");
-        lines.push_back(entry);
-    }
-    std::string out;
-    for (const auto& l : lines) out += l + "\r\n";
-    return out;
 }
 
 }  // namespace
@@ -344,6 +286,19 @@ std::string SimFileSystem::ReadFileHead(const std::string& path, size_t maxBytes
     return head;
 }
 
+std::string SimFileSystem::ReadFileTail(const std::string& path, size_t maxBytes) {
+    if (!FileExists(path) || Matches(unreadable_, path)) return {};
+    std::ifstream in(HostPath(path), std::ios::binary | std::ios::ate);
+    std::streamoff size = in.tellg();
+    if (size < 0) return {};
+    std::streamoff from = size > static_cast<std::streamoff>(maxBytes) ? size - static_cast<std::streamoff>(maxBytes) : 0;
+    in.seekg(from);
+    std::string tail(static_cast<size_t>(size - from), '\0');
+    in.read(tail.data(), static_cast<std::streamsize>(tail.size()));
+    tail.resize(static_cast<size_t>(in.gcount()));
+    return tail;
+}
+
 void SimFileSystem::WriteAllBytes(const std::string& path, std::string_view bytes) {
     std::error_code ec;
     fs::path host = HostPath(path);
@@ -385,15 +340,21 @@ bool SimFileSystem::SetCurrentDir(const std::string& path) {
 std::string SimFileSystem::GetProfileString(const std::string& file, const std::string& section,
                                             const std::string& key, const std::string& def) {
     if (!FileExists(file) || Matches(unreadable_, file)) return def;
-    std::string text = Cp1252ToUtf8(ReadAllBytes(file));
+    std::string bytes = ReadAllBytes(file);
+    std::string text = HasUtf8Bom(bytes) ? bytes.substr(kUtf8Bom.size()) : Cp1252ToUtf8(bytes);
     return ProfileRead(text, section, key).value_or(def);
 }
 
 bool SimFileSystem::WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
                                        const std::string& value) {
     try {
-        std::string text = FileExists(file) ? Cp1252ToUtf8(ReadAllBytes(file)) : std::string();
-        WriteAllBytes(file, Utf8ToCp1252(ProfileWrite(text, section, key, value)));
+        std::string bytes = FileExists(file) ? ReadAllBytes(file) : std::string();
+        if (HasUtf8Bom(bytes)) {
+            std::string text = ProfileWrite(bytes.substr(kUtf8Bom.size()), section, key, value);
+            WriteAllBytes(file, std::string(kUtf8Bom) + text);
+        } else {
+            WriteAllBytes(file, Utf8ToCp1252(ProfileWrite(Cp1252ToUtf8(bytes), section, key, value)));
+        }
         return true;
     } catch (const Exception&) {
         return false;

@@ -37,6 +37,7 @@ public:
     bool IsNetworkPath(const std::string& path) override;
     std::string ReadAllBytes(const std::string& path) override;
     std::string ReadFileHead(const std::string& path, size_t maxBytes) override;
+    std::string ReadFileTail(const std::string& path, size_t maxBytes) override;
     void WriteAllBytes(const std::string& path, std::string_view bytes) override;
     void AppendAllBytes(const std::string& path, std::string_view bytes) override;
     std::string GetCurrentDir() override;
@@ -193,6 +194,7 @@ public:
     void WakeUp() override {}
     uint64_t SetTimer(uint32_t intervalMs, std::function<void()> tick) override;
     void KillTimer(uint64_t id) override;
+    void Sleep(uint32_t ms) override { Advance(ms); }
 
     // Moves virtual time forward, firing due timers in time order and running the calls
     // they post.
@@ -264,6 +266,14 @@ public:
     std::unique_ptr<IPageControlPeer> CreatePageControlPeer(IPageControlSink& sink, NativeHandle parent) override;
     std::unique_ptr<IGroupBoxPeer> CreateGroupBoxPeer(IControlSink& sink, NativeHandle parent) override;
     std::unique_ptr<IHotKeyEditPeer> CreateHotKeyEditPeer(IHotKeyEditSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IProgressBarPeer> CreateProgressBarPeer(IControlSink& sink, NativeHandle parent) override;
+    std::unique_ptr<ISpinEditPeer> CreateSpinEditPeer(ISpinEditSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IWebBrowserPeer> CreateWebBrowserPeer(IWebBrowserSink& sink, NativeHandle parent) override;
+    // Whether the desktop has a browser engine; without one no browser peer is made.
+    bool BrowserEngine = true;
+    // A browser loads every address it is asked for in this much virtual time (navigate
+    // and document complete, top level); below 0 it never finishes on its own.
+    int BrowserLoadsInMs = -1;
     uint32_t TrackPopupMenu(const std::vector<MenuEntryView>& entries, TPoint at, NativeHandle owner,
                             IMenuSink& sink) override;
     std::unique_ptr<IImageListPeer> CreateImageListPeer(int width, int height) override;

@@ -1,6 +1,10 @@
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_files.h"
 
+#include <algorithm>
+
+#include "platform/profile_text.h"
+#include "util/encoding.h"
 #include "util/exception.h"
 #include "util/paths.h"
 
@@ -144,6 +148,23 @@ std::string Win32FileSystem::ReadFileHead(const std::string& path, size_t maxByt
     return head;
 }
 
+std::string Win32FileSystem::ReadFileTail(const std::string& path, size_t maxBytes) {
+    Handle h(CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!h.ok()) return {};
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(h.get(), &size)) return {};
+    LONGLONG take = std::min<LONGLONG>(size.QuadPart, static_cast<LONGLONG>(maxBytes));
+    LARGE_INTEGER from{};
+    from.QuadPart = size.QuadPart - take;
+    if (!SetFilePointerEx(h.get(), from, nullptr, FILE_BEGIN)) return {};
+    std::string tail(static_cast<size_t>(take), '\0');
+    DWORD got = 0;
+    if (!ReadFile(h.get(), tail.data(), static_cast<DWORD>(take), &got, nullptr)) return {};
+    tail.resize(got);
+    return tail;
+}
+
 void Win32FileSystem::WriteAllBytes(const std::string& path, std::string_view bytes) {
     Handle h(CreateFileW(Wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -168,8 +189,20 @@ std::string Win32FileSystem::GetCurrentDir() {
 
 bool Win32FileSystem::SetCurrentDir(const std::string& path) { return SetCurrentDirectoryW(Wide(path).c_str()); }
 
+// The system's profile calls read a UTF-8 byte order mark as part of the first line, so they
+// never find the first section of such a file; files with the mark are read and written by
+// the same rules here instead. Other files stay with the system, encodings and all.
+bool Win32FileSystem::IsUtf8Profile(const std::string& file) { return HasUtf8Bom(ReadFileHead(file, 3)); }
+
 std::string Win32FileSystem::GetProfileString(const std::string& file, const std::string& section,
                                               const std::string& key, const std::string& def) {
+    if (IsUtf8Profile(file)) {
+        try {
+            return ProfileRead(ReadAllBytes(file).substr(kUtf8Bom.size()), section, key).value_or(def);
+        } catch (const Exception&) {
+            return def;
+        }
+    }
     std::wstring wf = Wide(file), ws = Wide(section), wk = Wide(key), wd = Wide(def);
     std::wstring buf(512, L'\0');
     while (true) {
@@ -185,6 +218,15 @@ std::string Win32FileSystem::GetProfileString(const std::string& file, const std
 
 bool Win32FileSystem::WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
                                          const std::string& value) {
+    if (IsUtf8Profile(file)) {
+        try {
+            std::string text = ProfileWrite(ReadAllBytes(file).substr(kUtf8Bom.size()), section, key, value);
+            WriteAllBytes(file, std::string(kUtf8Bom) + text);
+            return true;
+        } catch (const Exception&) {
+            return false;
+        }
+    }
     return WritePrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), Wide(value).c_str(),
                                       Wide(file).c_str());
 }

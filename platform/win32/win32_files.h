@@ -18,6 +18,7 @@ public:
     bool IsNetworkPath(const std::string& path) override;
     std::string ReadAllBytes(const std::string& path) override;
     std::string ReadFileHead(const std::string& path, size_t maxBytes) override;
+    std::string ReadFileTail(const std::string& path, size_t maxBytes) override;
     void WriteAllBytes(const std::string& path, std::string_view bytes) override;
     void AppendAllBytes(const std::string& path, std::string_view bytes) override;
     std::string GetCurrentDir() override;
@@ -26,6 +27,9 @@ public:
                                  const std::string& def) override;
     bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
                             const std::string& value) override;
+
+private:
+    bool IsUtf8Profile(const std::string& file);
 };
 
 }  // namespace pv::win32

@@ -82,6 +82,8 @@ uint64_t Win32EventLoop::SetTimer(uint32_t intervalMs, std::function<void()> tic
     return id;
 }
 
+void Win32EventLoop::Sleep(uint32_t ms) { ::Sleep(ms); }
+
 void Win32EventLoop::KillTimer(uint64_t id) {
     ::KillTimer(static_cast<HWND>(window_), static_cast<UINT_PTR>(id));
     timers_.erase(id);

@@ -20,6 +20,7 @@ public:
     void WakeUp() override;
     uint64_t SetTimer(uint32_t intervalMs, std::function<void()> tick) override;
     void KillTimer(uint64_t id) override;
+    void Sleep(uint32_t ms) override;
 
     // For the window procedure of the hidden window.
     void RunOneCall();

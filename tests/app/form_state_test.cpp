@@ -39,6 +39,22 @@ TEST_F(FormStateTest, WithoutSavingWindowsThePlacementStaysAsStoredAndIsStillApp
     EXPECT_EQ(Key("Width"), "600");
 }
 
+TEST_F(FormStateTest, TheWindowFindsItsPlaceInAnOptionsFileWrittenAsUtf8) {
+    // A value outside the code page makes the options file UTF-8 with a byte order mark;
+    // the window's section may then be the first one, right behind the mark.
+    Put(File(), "\xEF\xBB\xBF[FormFront]\r\nWindowState=0\r\nTop=5\r\nHeight=700\r\nLeft=6\r\nWidth=600\r\n"
+                "[ProgramOptions.Visuals]\r\nOverrideStandardFontName=\xE6\x98\x8E\xE6\x9C\x9D\r\n");
+    Start();
+    EXPECT_EQ(Front()->GetPlacement().Normal, (TRect{6, 5, 606, 705}));
+    Front()->SetBounds(20, 30, 640, 650);
+    Stop();
+    std::string text = Get(File());
+    EXPECT_EQ(text.rfind("\xEF\xBB\xBF", 0), 0u) << "still UTF-8";
+    EXPECT_NE(text.find("\xE6\x98\x8E\xE6\x9C\x9D"), std::string::npos) << "the font's name is kept";
+    Start();
+    EXPECT_EQ(Front()->GetPlacement().Normal, (TRect{20, 30, 660, 680}));
+}
+
 TEST_F(FormStateTest, APositionOffEveryScreenIsAppliedUnchanged) {
     Put(File(), "[FormFront]\r\nLeft=-5000\r\nTop=9000\r\nWidth=640\r\nHeight=480\r\n");
     Start();

@@ -84,6 +84,24 @@ TEST_F(LoggingTest, EntriesAreAddedToTheExistingFile) {
     EXPECT_NE(Get(kLog).find("DateTime (ISO): 2026-12-10 10:00:01"), std::string::npos);
 }
 
+TEST_F(LoggingTest, ABlockStartsOnALineOfItsOwnAfterALastLineWithoutItsEnd) {
+    struct Case {
+        std::string before;
+        std::string start;  // what the file starts with after the entry
+    } cases[] = {
+        {"cut off here", "cut off here\r\n--Message--\r\n"},
+        {"ends in CR LF\r\n", "ends in CR LF\r\n--Message--\r\n"},
+        {"", "--Message--\r\n"},
+        {"\xEF\xBB\xBF" "cut off \xC3\xBC", "\xEF\xBB\xBF" "cut off \xC3\xBC\r\n--Message--\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.before);
+        Put(kLog, c.before);
+        log->WriteEntry(nullptr, nullptr, "", "one");
+        EXPECT_EQ(Get(kLog).substr(0, c.start.size()), c.start);
+    }
+}
+
 TEST_F(LoggingTest, ADeletedLogIsRecreatedWithOnlyTheNewEntry) {
     log->WriteEntry(nullptr, nullptr, "", "first");
     sim.Files().DeleteFile(kLog);

@@ -76,6 +76,14 @@ TEST_F(Win32Test, PrivateProfileFiles) {
     fs.WriteAllBytes(ini, "[Misc]\r\nDataAccess =  APP \r\nDataUserPath=\"D:\\x\"\r\n");
     EXPECT_EQ(fs.GetProfileString(ini, "Misc", "DataAccess", ""), "APP");
     EXPECT_EQ(fs.GetProfileString(ini, "Misc", "DataUserPath", ""), "D:\\x");
+    // UTF-8 with a byte order mark: the first section is found, values keep their letters,
+    // and a write keeps the file UTF-8.
+    fs.WriteAllBytes(ini, "\xEF\xBB\xBF[FormFront]\r\nLeft=6\r\n[Fonts]\r\nName=\xE6\x98\x8E\r\n");
+    EXPECT_EQ(fs.GetProfileString(ini, "FormFront", "Left", ""), "6");
+    EXPECT_EQ(fs.GetProfileString(ini, "Fonts", "Name", ""), "\xE6\x98\x8E");
+    EXPECT_TRUE(fs.WriteProfileString(ini, "formfront", "Top", "\xE6\x98\x8E"));
+    EXPECT_EQ(fs.ReadAllBytes(ini),
+              "\xEF\xBB\xBF[FormFront]\r\nLeft=6\r\nTop=\xE6\x98\x8E\r\n[Fonts]\r\nName=\xE6\x98\x8E\r\n");
 }
 
 TEST_F(Win32Test, SystemFacts) {

@@ -1,0 +1,103 @@
+// The update window's texts: its mixed texts, registered while it is constructed, and its
+// translation list, registered right after its components are loaded and applied then and
+// at every change of language. The list's order is the order translators see.
+#include "controls/buttons.h"
+#include "controls/label.h"
+#include "lang/language_composite.h"
+#include "lang/logical_files.h"
+#include "windows/form_check_updates.h"
+
+namespace pv {
+
+namespace {
+
+const char* const kArea = "__CheckUpdates";
+const char* const kMixedSection = "__MixedText__CheckUpdates";
+
+struct MixedTextEntry {
+    const char* Key;
+    const char* Text;
+};
+
+// The frame's two mixed texts, kept for this window too, and the window's own.
+const MixedTextEntry kMixedTexts[] = {
+    {"SelectOutputDir", "Select output directory"},
+    {"NoHelpAvailableTopic", "No help available for this topic."},
+    {"PageCannotBeShown",
+     "This window cannot show web pages on this computer. To see whether a newer version is available, open "
+     "the following address in your web browser:"},
+};
+
+enum class TextKind { CaptionHint, Caption };
+
+struct ListEntry {
+    TextKind Kind;
+    TControl* Control;
+};
+
+std::vector<ListEntry> TranslationList(TvdFormCheckUpdates& f) {
+    using K = TextKind;
+    return {
+        {K::CaptionHint, &f},
+        {K::CaptionHint, f.btnPrior},
+        {K::CaptionHint, f.btnNext},
+        {K::CaptionHint, f.btnRefresh},
+        {K::CaptionHint, f.btnNav},
+        {K::CaptionHint, f.btnIE},
+        {K::CaptionHint, f.btnFF},
+        {K::CaptionHint, f.btnO},
+        {K::Caption, f.lblOutputColumnsMaxColsInRow},
+        {K::CaptionHint, f.btnClose},
+    };
+}
+
+}  // namespace
+
+void TvdFormCheckUpdates::RegisterFormMessages() {
+    TvdFormGenericStructEx::RegisterFormMessages();
+    TvdlgLanguageCompositeAllEx* lang = Translation();
+    if (!lang) return;
+    for (const MixedTextEntry& t : kMixedTexts)
+        lang->Controller().RegisterText(std::string(kSharedLanguageFile), kMixedSection, t.Key, t.Text, "");
+}
+
+void TvdFormCheckUpdates::RegisterFormTexts() {
+    TvdFormGenericStructEx::RegisterFormTexts();
+    WalkTranslationList(true);
+}
+
+void TvdFormCheckUpdates::TranslateForm() {
+    TvdFormGenericStructEx::TranslateForm();
+    WalkTranslationList(false);
+}
+
+// Registering and applying walk the same list in the same order.
+void TvdFormCheckUpdates::WalkTranslationList(bool registering) {
+    TvdlgLanguageCompositeAllEx* lang = Translation();
+    if (!lang) return;
+    const std::string file(kSharedLanguageFile);
+    auto& controls = lang->AssistantControls();
+    for (const ListEntry& e : TranslationList(*this)) {
+        if (e.Kind == TextKind::CaptionHint)
+            registering ? controls.RegisterCaptionHint(file, kArea, *e.Control)
+                        : controls.TranslateCaptionHint(file, kArea, *e.Control);
+        else
+            registering ? controls.RegisterCaption(file, kArea, *e.Control)
+                        : controls.TranslateCaption(file, kArea, *e.Control);
+    }
+}
+
+std::string TvdFormCheckUpdates::MixedText(const std::string& key) const {
+    std::string builtIn;
+    for (const MixedTextEntry& t : kMixedTexts)
+        if (key == t.Key) builtIn = t.Text;
+    TvdlgLanguageCompositeAllEx* lang = Translation();
+    if (!lang) return builtIn;
+    try {
+        return lang->Controller().GetText(std::string(kSharedLanguageFile), kMixedSection, key, builtIn, false);
+    } catch (const std::exception&) {
+        return builtIn;
+    }
+}
+
+}  // namespace pv
