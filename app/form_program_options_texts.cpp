@@ -14,6 +14,7 @@
 #include "lang/language_composite.h"
 #include "lang/logical_files.h"
 #include "lang/template_system.h"
+#include "lang/translation_list.h"
 
 namespace pv {
 
@@ -50,12 +51,7 @@ const HelpEntry kHelpTexts[] = {
      true},
 };
 
-enum class TextKind { CaptionHint, Caption, Pages };
-
-struct ListEntry {
-    TextKind Kind;
-    TControl* Control;
-};
+using ListEntry = TranslationEntry;
 
 // The translation list in its order.
 std::vector<ListEntry> TranslationList(TFormProgramOptions& f) {
@@ -104,30 +100,9 @@ void TFormProgramOptions::TranslateForm() {
     if (TWinControl* focused = ActiveControl(); focused && focused->OnEnter) memHelp->SetText(HelpText(focused));
 }
 
-// Registering and applying walk the same list in the same order, so every text is
-// applied under the key it was registered with.
 void TFormProgramOptions::WalkTranslationList(bool registering) {
-    TvdlgLanguageCompositeAllEx* lang = Translation();
-    if (!lang) return;
-    const std::string file(kProgramLanguageFile);
-    auto& controls = lang->AssistantControls();
-    for (const ListEntry& e : TranslationList(*this)) {
-        switch (e.Kind) {
-            case TextKind::CaptionHint:
-                registering ? controls.RegisterCaptionHint(file, kArea, *e.Control)
-                            : controls.TranslateCaptionHint(file, kArea, *e.Control);
-                break;
-            case TextKind::Caption:
-                registering ? controls.RegisterCaption(file, kArea, *e.Control)
-                            : controls.TranslateCaption(file, kArea, *e.Control);
-                break;
-            case TextKind::Pages: {
-                auto& pages = static_cast<TPageControl&>(*e.Control);
-                registering ? controls.RegisterPages(file, kArea, pages) : controls.TranslatePages(file, kArea, pages);
-                break;
-            }
-        }
-    }
+    if (TvdlgLanguageCompositeAllEx* lang = Translation())
+        pv::WalkTranslationList(*lang, std::string(kProgramLanguageFile), kArea, TranslationList(*this), registering);
 }
 
 std::string TFormProgramOptions::HelpText(const TComponent* control) const {

@@ -11,6 +11,7 @@
 #include "lang/language_composite.h"
 #include "lang/logical_files.h"
 #include "lang/template_system.h"
+#include "lang/translation_list.h"
 
 namespace pv {
 
@@ -57,12 +58,7 @@ const FrontMessage kMessages[] = {
      true},
 };
 
-enum class TextKind { CaptionHint, Caption, Hint, AutoHintDef, MenuItem };
-
-struct ListEntry {
-    TextKind Kind;
-    TComponent* Component;
-};
+using ListEntry = TranslationEntry;
 
 // The translation list in its order.
 std::vector<ListEntry> TranslationList(TFormFront& f) {
@@ -130,44 +126,9 @@ void TFormFront::TranslateForm() {
     WalkTranslationList(false);
 }
 
-// Registering and applying walk the same list in the same order, so every text is
-// applied under the key it was registered with.
 void TFormFront::WalkTranslationList(bool registering) {
-    TvdlgLanguageCompositeAllEx* lang = Translation();
-    if (!lang) return;
-    const std::string file(kProgramLanguageFile);
-    auto& controls = lang->AssistantControls();
-    for (const ListEntry& e : TranslationList(*this)) {
-        switch (e.Kind) {
-            case TextKind::CaptionHint: {
-                auto& c = static_cast<TControl&>(*e.Component);
-                registering ? controls.RegisterCaptionHint(file, kArea, c) : controls.TranslateCaptionHint(file, kArea, c);
-                break;
-            }
-            case TextKind::Caption: {
-                auto& c = static_cast<TControl&>(*e.Component);
-                registering ? controls.RegisterCaption(file, kArea, c) : controls.TranslateCaption(file, kArea, c);
-                break;
-            }
-            case TextKind::Hint: {
-                auto& c = static_cast<TControl&>(*e.Component);
-                registering ? controls.RegisterHint(file, kArea, c) : controls.TranslateHint(file, kArea, c);
-                break;
-            }
-            case TextKind::AutoHintDef: {
-                auto& bar = static_cast<TvdStatusBar&>(*e.Component);
-                auto& vd = lang->AssistantControlsVD();
-                registering ? vd.RegisterAutoHintDef(file, kArea, bar) : vd.TranslateAutoHintDef(file, kArea, bar);
-                break;
-            }
-            case TextKind::MenuItem: {
-                auto& m = static_cast<TMenuItem&>(*e.Component);
-                auto& menus = lang->AssistantMenus();
-                registering ? menus.RegisterMenuItem(file, kArea, m) : menus.TranslateMenuItem(file, kArea, m);
-                break;
-            }
-        }
-    }
+    if (TvdlgLanguageCompositeAllEx* lang = Translation())
+        pv::WalkTranslationList(*lang, std::string(kProgramLanguageFile), kArea, TranslationList(*this), registering);
 }
 
 std::string TFormFront::Message(const std::string& key) const {

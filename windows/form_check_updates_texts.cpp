@@ -5,6 +5,7 @@
 #include "controls/label.h"
 #include "lang/language_composite.h"
 #include "lang/logical_files.h"
+#include "lang/translation_list.h"
 #include "windows/form_check_updates.h"
 
 namespace pv {
@@ -28,12 +29,7 @@ const MixedTextEntry kMixedTexts[] = {
      "the following address in your web browser:"},
 };
 
-enum class TextKind { CaptionHint, Caption };
-
-struct ListEntry {
-    TextKind Kind;
-    TControl* Control;
-};
+using ListEntry = TranslationEntry;
 
 std::vector<ListEntry> TranslationList(TvdFormCheckUpdates& f) {
     using K = TextKind;
@@ -71,20 +67,9 @@ void TvdFormCheckUpdates::TranslateForm() {
     WalkTranslationList(false);
 }
 
-// Registering and applying walk the same list in the same order.
 void TvdFormCheckUpdates::WalkTranslationList(bool registering) {
-    TvdlgLanguageCompositeAllEx* lang = Translation();
-    if (!lang) return;
-    const std::string file(kSharedLanguageFile);
-    auto& controls = lang->AssistantControls();
-    for (const ListEntry& e : TranslationList(*this)) {
-        if (e.Kind == TextKind::CaptionHint)
-            registering ? controls.RegisterCaptionHint(file, kArea, *e.Control)
-                        : controls.TranslateCaptionHint(file, kArea, *e.Control);
-        else
-            registering ? controls.RegisterCaption(file, kArea, *e.Control)
-                        : controls.TranslateCaption(file, kArea, *e.Control);
-    }
+    if (TvdlgLanguageCompositeAllEx* lang = Translation())
+        pv::WalkTranslationList(*lang, std::string(kSharedLanguageFile), kArea, TranslationList(*this), registering);
 }
 
 std::string TvdFormCheckUpdates::MixedText(const std::string& key) const {
