@@ -2,7 +2,9 @@
 #   make run    builds pivola.exe and starts it under Wine (in a Wine desktop with a
 #               notification area)
 #   make test   builds both presets and runs every test: native, Windows under Wine,
-#               end to end in Xvfb
+#               end to end in Xvfb; also the native suites under the sanitizers and a
+#               short run of each fuzz target
+#   make fuzz   runs each fuzz target for FUZZ_SECONDS (default 300)
 SHELL := /bin/bash
 MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -35,3 +37,26 @@ bench: native win64
 
 clean:
 	rm -rf build
+
+# ---- hardening: the native suites under the sanitizers, and the fuzz targets ----------------
+# clang and its runtimes (libFuzzer, the sanitizers) build the fuzz targets.
+HARDEN_DEPS := clang-14 libclang-rt-14-dev
+FUZZ_SECONDS ?= 300
+
+.PHONY: asan fuzz-build fuzz
+
+asan: deps
+	@tools/install-deps.sh $(HARDEN_DEPS)
+	@cmake --preset native-asan >/dev/null
+	@cmake --build build/native-asan -j$(JOBS)
+
+fuzz-build: deps
+	@tools/install-deps.sh $(HARDEN_DEPS)
+	@cmake --preset fuzz >/dev/null
+	@cmake --build build/fuzz -j$(JOBS) --target fuzz_targets
+
+fuzz: fuzz-build
+	@tests/fuzz/run.sh $(FUZZ_SECONDS)
+
+# make test builds these too (after both presets) and tests/run_all.sh runs them.
+test: asan fuzz-build

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every test: the native suites (simulated desktop), the Windows test binary under
-# Wine, and the end-to-end scripts in Xvfb. Ends with one line: "N passed, N failed".
+# Wine, the end-to-end scripts in Xvfb, the native suites again under the sanitizers and a
+# short run of each fuzz target. Ends with one line: "N passed, N failed".
 set -u
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -81,6 +82,42 @@ for script in tests/e2e/[0-9]*.sh; do
     note_failure "$name (see build/test-logs/e2e-$name.log)"
   fi
 done
+
+# ---- hardening: the native suites under the sanitizers, a short run of each fuzz target ----
+echo "== native tests under the address and undefined-behaviour sanitizers"
+if [ -d build/native-asan ]; then
+  # A memory error or undefined behaviour ends the test program, so its tests fail.
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    ctest --test-dir build/native-asan -j"$(nproc 2>/dev/null || echo 2)" --timeout 900 --output-on-failure \
+    >"$logs/native-asan.log" 2>&1
+  summary=$(grep -E "tests passed, [0-9]+ tests failed out of [0-9]+" "$logs/native-asan.log" | tail -n 1)
+else
+  summary=""
+fi
+if [ -n "$summary" ]; then
+  total=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$summary")
+  bad=$(sed -E 's/.*, ([0-9]+) tests failed.*/\1/' <<<"$summary")
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+  echo "   $summary"
+  if [ "$bad" != 0 ]; then
+    grep -E "^\s+[0-9]+ - .*\((Failed|Timeout|SEGFAULT|Subprocess aborted|Exception)\)" "$logs/native-asan.log" | head -n 50
+    note_failure "native tests under the sanitizers (see build/test-logs/native-asan.log)"
+  fi
+else
+  echo "   the sanitizer tests did not run (build them with: make asan)"
+  failed=$((failed + 1))
+  note_failure "native tests under the sanitizers did not run"
+fi
+
+echo "== fuzz targets, ${FUZZ_SMOKE_SECONDS:-15} seconds each"
+while read -r line; do
+  echo "   $line"
+  case "$line" in
+    ok*) passed=$((passed + 1)) ;;
+    FAILED*) failed=$((failed + 1)); note_failure "${line#FAILED  }" ;;
+  esac
+done < <(tests/fuzz/run.sh "${FUZZ_SMOKE_SECONDS:-15}" 2>&1 | grep -E "^(ok|FAILED)")
 
 if [ ${#failures[@]} -gt 0 ]; then
   echo "Failed:"
