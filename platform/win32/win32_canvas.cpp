@@ -49,11 +49,20 @@ std::wstring WithoutPrefixes(const std::wstring& text) {
 
 }  // namespace
 
-Win32Canvas::Win32Canvas(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+thread_local void (*bitmapCanvasSetUpStep)(HDC) = nullptr;
+
+Win32Canvas::Win32Canvas(HDC dc) : Win32Canvas(dc, SaveDC(dc)) {}
+
+Win32Canvas::Win32Canvas(HDC dc, int savedState) : dc_(dc), saved_(savedState) {}
 
 Win32Canvas::~Win32Canvas() {
-    // Restoring the DC deselects what the canvas selected, so its objects can go.
-    if (saved_) RestoreDC(dc_, saved_);
+    // Restoring the DC deselects what the canvas selected, so its objects can go. Where the
+    // state could not be saved or restored, the DC's own font and pen go back in by hand:
+    // an object still selected is not deleted.
+    if (!(saved_ && RestoreDC(dc_, saved_))) {
+        if (oldFont_) SelectObject(dc_, oldFont_);
+        if (oldPen_) SelectObject(dc_, oldPen_);
+    }
     if (font_) DeleteObject(font_);
     if (pen_) DeleteObject(pen_);
 }
@@ -67,7 +76,8 @@ void Win32Canvas::SetFont(const FontSpec& font, int escapement) {
                              escapement ? OUT_TT_PRECIS : OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                              DEFAULT_PITCH | FF_DONTCARE, face.c_str());
     if (!made) throw EOutOfResources("Cannot create the font \"" + font.Name + "\": " + LastErrorText());
-    SelectObject(dc_, made);
+    HGDIOBJ previous = SelectObject(dc_, made);
+    if (!oldFont_) oldFont_ = previous;
     if (font_) DeleteObject(font_);
     font_ = made;
     fontSpec_ = font;
@@ -85,7 +95,8 @@ void Win32Canvas::SetPenColor(TColor color) {
     if (pen_ && color == penColor_) return;
     HPEN made = CreatePen(PS_SOLID, 1, color);
     if (!made) throw EOutOfResources("Cannot create a pen: " + LastErrorText());
-    SelectObject(dc_, made);
+    HGDIOBJ previous = SelectObject(dc_, made);
+    if (!oldPen_) oldPen_ = previous;
     if (pen_) DeleteObject(pen_);
     pen_ = made;
     penColor_ = color;
@@ -158,6 +169,29 @@ int Win32Canvas::PixelsPerInch() {
 
 namespace {
 
+// What a bitmap canvas holds, each given back by its own destructor, so that a step of
+// the set-up that throws leaves nothing behind.
+struct MemoryDc {
+    HDC Handle = nullptr;
+    ~MemoryDc() {
+        if (Handle) DeleteDC(Handle);
+    }
+};
+struct OwnedBitmap {
+    HBITMAP Handle = nullptr;
+    ~OwnedBitmap() {
+        if (Handle) DeleteObject(Handle);
+    }
+};
+// The DC's own bitmap goes back in before the section can be deleted.
+struct BitmapSelection {
+    HDC Dc = nullptr;
+    HGDIOBJ Old = nullptr;
+    ~BitmapSelection() {
+        if (Dc && Old) SelectObject(Dc, Old);
+    }
+};
+
 // A picture of its own: a 32-bit top-down DIB section selected into a memory DC, drawn
 // through a Win32Canvas and read back directly from the section's bits.
 class Win32BitmapCanvas final : public IBitmapCanvas {
@@ -166,27 +200,23 @@ public:
         if (width < 0 || height < 0 || width > kMaxBmpDimension || height > kMaxBmpDimension)
             throw EInvalidGraphic("Invalid bitmap: cannot create a canvas of " + std::to_string(width) + " x " +
                                   std::to_string(height) + " pixels");
-        dc_ = CreateCompatibleDC(nullptr);
-        if (!dc_) throw EOutOfResources("Cannot create a memory device context: " + LastErrorText());
+        dc_.Handle = CreateCompatibleDC(nullptr);
+        if (!dc_.Handle) throw EOutOfResources("Cannot create a memory device context: " + LastErrorText());
         // A zero size still gets a section of one pixel, so that drawing has somewhere to go.
         BITMAPINFO info = TopDownInfo(std::max(1, width), std::max(1, height));
         void* bits = nullptr;
-        dib_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (!dib_) {
-            DeleteDC(dc_);
-            throw EOutOfResources("Cannot create a bitmap: " + LastErrorText());
-        }
+        dib_.Handle = CreateDIBSection(dc_.Handle, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (!dib_.Handle) throw EOutOfResources("Cannot create a bitmap: " + LastErrorText());
         bits_ = static_cast<const uint32_t*>(bits);
-        oldBitmap_ = SelectObject(dc_, dib_);
-        canvas_ = std::make_unique<Win32Canvas>(dc_);
+        selection_.Old = SelectObject(dc_.Handle, dib_.Handle);
+        selection_.Dc = dc_.Handle;
+        if (bitmapCanvasSetUpStep) bitmapCanvasSetUpStep(dc_.Handle);
+        canvas_ = std::make_unique<Win32Canvas>(dc_.Handle);
         canvas_->FillRect(TRect{0, 0, width, height}, fill);
     }
-    ~Win32BitmapCanvas() override {
-        canvas_.reset();
-        SelectObject(dc_, oldBitmap_);
-        DeleteObject(dib_);
-        DeleteDC(dc_);
-    }
+    // Members go in reverse: the canvas gives the DC back, the old bitmap goes in, then
+    // the section and the DC are deleted.
+    ~Win32BitmapCanvas() override = default;
     Win32BitmapCanvas(const Win32BitmapCanvas&) = delete;
     Win32BitmapCanvas& operator=(const Win32BitmapCanvas&) = delete;
 
@@ -220,9 +250,9 @@ public:
 
 private:
     int width_, height_;
-    HDC dc_ = nullptr;
-    HBITMAP dib_ = nullptr;
-    HGDIOBJ oldBitmap_ = nullptr;
+    MemoryDc dc_;
+    OwnedBitmap dib_;
+    BitmapSelection selection_;
     const uint32_t* bits_ = nullptr;
     std::unique_ptr<Win32Canvas> canvas_;
 };

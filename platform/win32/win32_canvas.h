@@ -12,6 +12,9 @@ namespace pv::win32 {
 class Win32Canvas final : public ICanvas {
 public:
     explicit Win32Canvas(HDC dc);
+    // Over a DC whose state was already saved as `savedState` (what SaveDC answered; 0 when
+    // the save failed).
+    Win32Canvas(HDC dc, int savedState);
     ~Win32Canvas() override;
     Win32Canvas(const Win32Canvas&) = delete;
     Win32Canvas& operator=(const Win32Canvas&) = delete;
@@ -42,6 +45,13 @@ private:
     int escapement_ = 0;
     HPEN pen_ = nullptr;
     TColor penColor_ = 0;
+    // What the DC held before the canvas's first font and pen.
+    HGDIOBJ oldFont_ = nullptr;
+    HGDIOBJ oldPen_ = nullptr;
 };
+
+// For tests: when set, called while a bitmap canvas is made, once its memory DC holds its
+// bitmap; a throw from it stands for a later step of the set-up failing.
+extern thread_local void (*bitmapCanvasSetUpStep)(HDC);
 
 }  // namespace pv::win32

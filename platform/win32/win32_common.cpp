@@ -34,6 +34,15 @@ std::string LastErrorText(DWORD code) {
     return text;
 }
 
+std::wstring CutToUnits(std::wstring text, size_t maxUnits) {
+    if (text.size() <= maxUnits) return text;
+    size_t cut = maxUnits;
+    // A high surrogate as the last unit kept would lose its low half.
+    if (cut > 0 && text[cut - 1] >= 0xD800 && text[cut - 1] <= 0xDBFF) --cut;
+    text.resize(cut);
+    return text;
+}
+
 void ParkException(std::exception_ptr e) {
     // The first failure of a dispatch is the one the user should hear about.
     if (!parked) parked = e;

@@ -30,6 +30,9 @@ std::wstring Wide(std::string_view utf8);
 std::string Narrow(const wchar_t* wide, int length = -1);
 std::string Narrow(const std::wstring& wide);
 std::string LastErrorText(DWORD code = GetLastError());
+// The text cut to at most `maxUnits` UTF-16 units for a field of fixed size, never between
+// the two halves of a surrogate pair.
+std::wstring CutToUnits(std::wstring text, size_t maxUnits);
 
 void ParkException(std::exception_ptr e);
 // Raises a parked exception, if any.

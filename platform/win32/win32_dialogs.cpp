@@ -70,15 +70,24 @@ std::wstring FilterList(const std::string& filter) {
 
 }  // namespace
 
+thread_local int installedDialogHooks = 0;
+
 int Win32UserInterface::ShowMessageDialog(const MessageDialogRequest& r) {
     UINT type = ButtonSet(r) | IconOf(r.Kind) | MB_TASKMODAL | MB_SETFOREGROUND;
     if (r.RightToLeft) type |= MB_RTLREADING | MB_RIGHT;
+    // Timers and tray clicks still run in the box's modal loop and may show a box of their
+    // own: each box installs and removes its own hook, and the outer box's state comes back
+    // when the inner one closes.
+    const MessageDialogRequest* outerDialog = pendingDialog;
+    HHOOK outerHook = dialogHook;
     pendingDialog = &r;
-    dialogHook = SetWindowsHookExW(WH_CBT, DialogHook, nullptr, GetCurrentThreadId());
+    HHOOK hook = SetWindowsHookExW(WH_CBT, DialogHook, nullptr, GetCurrentThreadId());
+    if (hook) ++installedDialogHooks;
+    dialogHook = hook;
     int result = MessageBoxW(nullptr, Wide(r.Text).c_str(), Wide(r.Title).c_str(), type);
-    if (dialogHook) UnhookWindowsHookEx(dialogHook);
-    dialogHook = nullptr;
-    pendingDialog = nullptr;
+    if (hook && UnhookWindowsHookEx(hook)) --installedDialogHooks;
+    dialogHook = outerHook;
+    pendingDialog = outerDialog;
     // The box's identifiers are numbered as modal results are.
     return result;
 }

@@ -4,8 +4,13 @@
 
 namespace pv::win32 {
 
+BOOL(WINAPI* loopPostMessage)(HWND, UINT, WPARAM, LPARAM) = PostMessageW;
+
 namespace {
 constexpr UINT kRunCall = WM_APP + 1;
+// Above every timer the loop hands out: runs the calls whose message the queue refused.
+constexpr UINT_PTR kUnpostedTimer = 0x7FFFFFF0;
+constexpr UINT kUnpostedRetryMs = 10;
 const wchar_t* kLoopClass = L"PivolaLoopWindow";
 
 LRESULT CALLBACK LoopProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -13,7 +18,12 @@ LRESULT CALLBACK LoopProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (loop) {
         switch (msg) {
             case kRunCall: return GuardedCall([&] { loop->RunOneCall(); return LRESULT(0); });
-            case WM_TIMER: return GuardedCall([&] { loop->RunTimer(wp); return LRESULT(0); });
+            case WM_TIMER:
+                if (wp == kUnpostedTimer) {
+                    KillTimer(hwnd, kUnpostedTimer);
+                    return GuardedCall([&] { loop->RunUnpostedCalls(); return LRESULT(0); });
+                }
+                return GuardedCall([&] { loop->RunTimer(wp); return LRESULT(0); });
         }
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
@@ -38,7 +48,26 @@ void Win32EventLoop::Post(std::function<void()> call) {
         std::lock_guard<std::mutex> g(lock_);
         calls_.push_back(std::move(call));
     }
-    PostMessageW(static_cast<HWND>(window_), kRunCall, 0, 0);
+    if (!loopPostMessage(static_cast<HWND>(window_), kRunCall, 0, 0)) {
+        // The queue refused the message (it is full): the call must not wait for the next
+        // one. A timer's message is made when the queue is read, so it still comes, also
+        // in a modal loop; from another thread, where no timer can be set, the loop runs
+        // such calls after the next message it handles.
+        unposted_ = true;
+        ::SetTimer(static_cast<HWND>(window_), kUnpostedTimer, kUnpostedRetryMs, nullptr);
+    }
+}
+
+void Win32EventLoop::RunUnpostedCalls() {
+    if (!unposted_.exchange(false)) return;
+    size_t waiting;
+    {
+        std::lock_guard<std::mutex> g(lock_);
+        waiting = calls_.size();
+    }
+    // Calls queued before the refused one are run with it, in their order; their own
+    // messages later find nothing left to do.
+    for (size_t i = 0; i < waiting; ++i) RunOneCall();
 }
 
 void Win32EventLoop::RunOneCall() {
@@ -65,6 +94,10 @@ bool Win32EventLoop::ProcessOne() {
         }
     }
     RaiseParkedException();
+    if (unposted_) {
+        RunUnpostedCalls();
+        RaiseParkedException();
+    }
     return true;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <map>
 #include <mutex>
 
+#include "platform/win32/win32_common.h"
 #include "platform/platform.h"
 
 namespace pv::win32 {
@@ -25,6 +27,8 @@ public:
     // For the window procedure of the hidden window.
     void RunOneCall();
     void RunTimer(uint64_t id);
+    // Runs the calls waiting since a post of theirs was refused.
+    void RunUnpostedCalls();
 
 private:
     void* window_ = nullptr;  // HWND
@@ -32,6 +36,10 @@ private:
     std::deque<std::function<void()>> calls_;
     std::map<uint64_t, std::function<void()>> timers_;
     uint64_t nextTimer_ = 1;
+    std::atomic<bool> unposted_{false};
 };
+
+// How a queued call's message is posted; tests put in a post that fails.
+extern BOOL(WINAPI* loopPostMessage)(HWND, UINT, WPARAM, LPARAM);
 
 }  // namespace pv::win32

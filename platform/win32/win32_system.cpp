@@ -1,6 +1,8 @@
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_system.h"
 
+#include <knownfolders.h>
+
 
 #include <cmath>
 
@@ -19,12 +21,65 @@ FontSpec FromLogFont(const LOGFONTW& lf, int dpi) {
     return f;
 }
 
-std::string FolderOf(UINT (*get)(LPWSTR, UINT)) {
-    wchar_t buf[MAX_PATH];
-    UINT n = get(buf, MAX_PATH);
-    return n ? Narrow(buf, static_cast<int>(n)) : std::string();
+// Room for the longest path the system takes, far beyond MAX_PATH.
+constexpr DWORD kLongPath = 32768;
+
+// Code pages whose conversion takes neither WC_NO_BEST_FIT_CHARS nor a default-character
+// report; UTF-8 among them, which a system may use as its 8-bit code page.
+bool TakesNoBestFitFlag(UINT codePage) {
+    switch (codePage) {
+        case 42: case 50220: case 50221: case 50222: case 50225: case 50227: case 50229: case 65000: case CP_UTF8:
+            return true;
+    }
+    return codePage >= 57002 && codePage <= 57011;
 }
 }  // namespace
+
+std::string SystemFolderText(UINT(WINAPI* get)(LPWSTR, UINT)) {
+    // A buffer too small makes the call answer the length it needs, with its null.
+    std::wstring buf(MAX_PATH, L'\0');
+    for (int tries = 0; tries < 3; ++tries) {
+        UINT n = get(buf.data(), static_cast<UINT>(buf.size()));
+        if (n == 0) return {};
+        if (n < buf.size()) return Narrow(buf.data(), static_cast<int>(n));
+        buf.assign(n, L'\0');
+    }
+    return {};
+}
+
+std::string PathOfIdList(PCIDLIST_ABSOLUTE pidl) {
+    std::wstring buf(kLongPath, L'\0');
+    if (!SHGetPathFromIDListEx(pidl, buf.data(), kLongPath, GPFIDL_DEFAULT)) return {};
+    return Narrow(buf.c_str());
+}
+
+std::string ToCodePageOf(UINT codePage, std::string_view utf8, bool* lossless) {
+    if (lossless) *lossless = true;
+    if (utf8.empty()) return {};
+    std::wstring w = Wide(utf8);
+    BOOL usedDefault = FALSE;
+    const bool plain = TakesNoBestFitFlag(codePage);
+    const DWORD flags = plain ? 0 : WC_NO_BEST_FIT_CHARS;
+    BOOL* used = plain ? nullptr : &usedDefault;
+    int n = WideCharToMultiByte(codePage, flags, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, used);
+    if (n <= 0) {
+        if (lossless) *lossless = false;
+        return {};
+    }
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(codePage, flags, w.data(), static_cast<int>(w.size()), out.data(), n, nullptr, used);
+    if (lossless && (usedDefault || FromCodePageOf(codePage, out) != Narrow(w))) *lossless = false;
+    return out;
+}
+
+std::string FromCodePageOf(UINT codePage, std::string_view bytes) {
+    if (bytes.empty()) return {};
+    int n = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    if (n <= 0) return {};
+    std::wstring w(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), w.data(), n);
+    return Narrow(w);
+}
 
 Win32SystemInfo::Win32SystemInfo() : mainThread_(GetCurrentThreadId()) {}
 
@@ -60,8 +115,8 @@ OsVersion Win32SystemInfo::Version() {
     return OsVersion{v.dwPlatformId, v.dwMajorVersion, v.dwMinorVersion, v.dwBuildNumber, Narrow(v.szCSDVersion)};
 }
 
-std::string Win32SystemInfo::SystemFolder() { return FolderOf(GetSystemDirectoryW); }
-std::string Win32SystemInfo::WindowsFolder() { return FolderOf(GetWindowsDirectoryW); }
+std::string Win32SystemInfo::SystemFolder() { return SystemFolderText(GetSystemDirectoryW); }
+std::string Win32SystemInfo::WindowsFolder() { return SystemFolderText(GetWindowsDirectoryW); }
 uint32_t Win32SystemInfo::SysColor(int index) { return GetSysColor(index); }
 
 FontSpec Win32SystemInfo::MenuFont() {
@@ -85,26 +140,10 @@ int Win32SystemInfo::ScreenPixelsPerInch() {
 }
 
 std::string Win32SystemInfo::ToCodePage(std::string_view utf8, bool* lossless) {
-    if (lossless) *lossless = true;
-    if (utf8.empty()) return {};
-    std::wstring w = Wide(utf8);
-    BOOL usedDefault = FALSE;
-    int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, w.data(), static_cast<int>(w.size()), nullptr, 0,
-                                nullptr, &usedDefault);
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, w.data(), static_cast<int>(w.size()), out.data(), n, nullptr,
-                        &usedDefault);
-    if (lossless && (usedDefault || FromCodePage(out) != Narrow(w))) *lossless = false;
-    return out;
+    return ToCodePageOf(CP_ACP, utf8, lossless);
 }
 
-std::string Win32SystemInfo::FromCodePage(std::string_view bytes) {
-    if (bytes.empty()) return {};
-    int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring w(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), w.data(), n);
-    return Narrow(w);
-}
+std::string Win32SystemInfo::FromCodePage(std::string_view bytes) { return FromCodePageOf(CP_ACP, bytes); }
 
 bool Win32SystemInfo::IsMainThread() { return GetCurrentThreadId() == mainThread_; }
 
@@ -155,12 +194,18 @@ intptr_t Win32Shell::Execute(NativeHandle owner, const std::string& verb, const 
 }
 
 std::string Win32Shell::PersonalFolder() {
+    // Both ways answer a path of any length; a documents folder beyond MAX_PATH must not
+    // come back empty, or the data folder would be taken relative to the working folder.
+    PWSTR known = nullptr;
+    HRESULT hr = SHGetKnownFolderPath(FOLDERID_Documents, 0, nullptr, &known);
+    std::string path = SUCCEEDED(hr) && known ? Narrow(known) : std::string();
+    CoTaskMemFree(known);
+    if (!path.empty()) return path;
     LPITEMIDLIST pidl = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_PERSONAL, &pidl)) || !pidl) return {};
-    wchar_t buf[MAX_PATH] = L"";
-    BOOL ok = SHGetPathFromIDListW(pidl, buf);
+    path = PathOfIdList(pidl);
     CoTaskMemFree(pidl);
-    return ok ? Narrow(buf) : std::string();
+    return path;
 }
 
 }  // namespace pv::win32

@@ -1,7 +1,18 @@
 #pragma once
+#include "platform/win32/win32_common.h"
 #include "platform/platform.h"
 
 namespace pv::win32 {
+
+// A folder the system fills into a buffer (GetSystemDirectoryW, GetWindowsDirectoryW),
+// however long; empty when the call fails.
+std::string SystemFolderText(UINT(WINAPI* get)(LPWSTR, UINT));
+// The file-system path of a shell item, however long; empty for an item without one.
+std::string PathOfIdList(PCIDLIST_ABSOLUTE pidl);
+// UTF-8 to and from a given 8-bit code page (the system's is CP_ACP). `lossless` is
+// cleared when a character had no place in the code page.
+std::string ToCodePageOf(UINT codePage, std::string_view utf8, bool* lossless);
+std::string FromCodePageOf(UINT codePage, std::string_view bytes);
 
 class Win32SystemInfo final : public ISystemInfo {
 public:

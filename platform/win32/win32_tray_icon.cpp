@@ -1,6 +1,7 @@
 // The notification-area icon, with a hidden window of its own that receives the shell's
 // messages for it.
 #include "platform/win32/win32_common.h"
+#include "platform/win32/win32_tray_icon.h"
 #include "platform/win32/win32_ui.h"
 
 namespace pv::win32 {
@@ -20,9 +21,7 @@ public:
         // TaskbarCreated reaches it.
         hwnd_ = CreateWindowExW(0, kTrayClass, L"PivolaTray", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                 ModuleInstance(), this);
-        icon_ = static_cast<HICON>(LoadImageW(ModuleInstance(), L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                              GetSystemMetrics(SM_CYSMICON), 0));
-        if (!icon_) icon_ = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+        picture_ = LoadTrayPicture(L"MAINICON");
     }
     ~Win32TrayIconPeer() override {
         Remove();
@@ -30,7 +29,7 @@ public:
             SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
             DestroyWindow(hwnd_);
         }
-        if (icon_) DestroyIcon(icon_);
+        if (picture_.Owned) DestroyIcon(picture_.Icon);
     }
     bool Add(const std::string& tip) override {
         tip_ = tip;
@@ -61,8 +60,10 @@ private:
         d.uID = 1;
         d.uFlags = flags;
         d.uCallbackMessage = kTrayCallback;
-        d.hIcon = icon_;
-        std::wstring w = Wide(tip_);
+        d.hIcon = picture_.Icon;
+        // The tip field holds a fixed number of UTF-16 units; a longer tip is cut before a
+        // character, never between the halves of one.
+        std::wstring w = CutToUnits(Wide(tip_), ARRAYSIZE(d.szTip) - 1);
         wcsncpy(d.szTip, w.c_str(), ARRAYSIZE(d.szTip) - 1);
         return d;
     }
@@ -116,7 +117,7 @@ private:
 
     ITrayIconSink& sink_;
     HWND hwnd_ = nullptr;
-    HICON icon_ = nullptr;
+    TrayPicture picture_;
     UINT taskbarCreated_ = 0;
     std::string tip_;
     bool shown_ = false;
@@ -124,6 +125,13 @@ private:
 };
 
 }  // namespace
+
+TrayPicture LoadTrayPicture(const wchar_t* resource) {
+    auto own = static_cast<HICON>(LoadImageW(ModuleInstance(), resource, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                             GetSystemMetrics(SM_CYSMICON), 0));
+    if (own) return {own, true};
+    return {LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION)), false};
+}
 
 std::unique_ptr<ITrayIconPeer> Win32UserInterface::CreateTrayIconPeer(ITrayIconSink& sink) {
     return std::make_unique<Win32TrayIconPeer>(sink);

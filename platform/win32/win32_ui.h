@@ -51,4 +51,8 @@ private:
     std::string title_;
 };
 
+// How many message boxes of this thread have their caption hook installed: one for each
+// box open, none once every box is closed.
+extern thread_local int installedDialogHooks;
+
 }  // namespace pv::win32
