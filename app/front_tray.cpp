@@ -61,9 +61,15 @@ void TFormFront::ApplyProgramOptions(const TProgramOptions& o) {
     // Setting the same key again does not re-register it.
     JvApplicationHotKey->SetHotKey(TextToShortCut(o.ProgramPopupShortCut));
     if (Painter) {
+        const auto style = o.OverrideStandardFontBold ? FontStyle::Bold : 0u;
+        // The owner-drawn entries are measured in this font when the native menu is made,
+        // so a menu kept from an earlier showing would keep the old sizes.
+        if (Painter->FontName != o.OverrideStandardFontName || Painter->FontSize != o.OverrideStandardFontSize ||
+            Painter->FontStyle != style || Painter->UseMenuFont != !o.OverrideStandardFont)
+            if (pmItems) pmItems->Changed();
         Painter->FontName = o.OverrideStandardFontName;
         Painter->FontSize = o.OverrideStandardFontSize;
-        Painter->FontStyle = o.OverrideStandardFontBold ? FontStyle::Bold : 0u;
+        Painter->FontStyle = style;
         Painter->UseMenuFont = !o.OverrideStandardFont;
     }
     UpdateMenuDrawHandlers();

@@ -6,14 +6,21 @@
 
 namespace pv {
 
-TImageList::TImageList(TComponent* owner) : TComponent(owner) {}
+namespace {
+uint64_t lastRevision = 0;  // image lists live on the main thread
+}  // namespace
+
+TImageList::TImageList(TComponent* owner) : TComponent(owner) { Touch(); }
 TImageList::~TImageList() = default;
+
+void TImageList::Touch() { revision_ = ++lastRevision; }
 
 void TImageList::SetSize(int width, int height) {
     if (width == width_ && height == height_) return;
     if (!images_.empty()) throw EInvalidOperation("Cannot change the size of an image list that holds pictures");
     width_ = width;
     height_ = height;
+    Touch();
     peer_.reset();
 }
 
@@ -29,6 +36,7 @@ void TImageList::CheckIndex(int index, bool forInsert) const {
 
 int TImageList::Add(const TBitmap32& image) {
     images_.push_back(Fit(image));
+    Touch();
     if (peer_) peer_->Add(images_.back());
     return Count() - 1;
 }
@@ -36,6 +44,7 @@ int TImageList::Add(const TBitmap32& image) {
 void TImageList::Insert(int index, const TBitmap32& image) {
     CheckIndex(index, true);
     images_.insert(images_.begin() + index, Fit(image));
+    Touch();
     if (peer_) peer_->Insert(index, images_[static_cast<size_t>(index)]);
 }
 
@@ -54,11 +63,13 @@ bool TImageList::InsertIcon(int index, const std::optional<TBitmap32>& icon) {
 void TImageList::Delete(int index) {
     CheckIndex(index, false);
     images_.erase(images_.begin() + index);
+    Touch();
     if (peer_) peer_->Delete(index);
 }
 
 void TImageList::Clear() {
     images_.clear();
+    Touch();
     if (peer_) peer_->Clear();
 }
 

@@ -2,6 +2,7 @@
 // An image list: pictures of one size, addressed by index. The model holds 32-bit
 // pictures with alpha; a native list, made when a control first needs its handle,
 // mirrors every change.
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -38,6 +39,9 @@ public:
     void Clear();
     // Raises EListError for an index outside the list.
     const TBitmap32& Image(int index) const;
+    // Changes with every change of the pictures, and no two lists share one: whoever
+    // keeps copies of pictures (a realised menu) can tell whether they still hold.
+    uint64_t Revision() const { return revision_; }
 
     // Draws a picture blended over what is there; greyed when not enabled. An index
     // outside the list draws nothing.
@@ -54,6 +58,8 @@ private:
     int width_ = 16, height_ = 16;
     std::vector<TBitmap32> images_;
     std::unique_ptr<IImageListPeer> peer_;
+    void Touch();
+    uint64_t revision_ = 0;
 };
 
 }  // namespace pv

@@ -1,6 +1,7 @@
-// Showing a popup menu: the adjustments made before each showing (separator reduction,
-// accelerator assignment), the view handed to the platform, and the way back from the
-// platform to the model (measuring, drawing, the chosen entry's click).
+// Showing a popup menu: the adjustments made before a showing (separator reduction,
+// accelerator assignment), the view handed to the platform and the native menu kept
+// between showings, and the way back from the platform to the model (measuring, drawing,
+// the chosen entry's click).
 #include "controls/menus.h"
 
 #include <memory>
@@ -299,16 +300,121 @@ std::vector<MenuEntryView> TPopupMenu::BuildView(std::vector<TMenuItem*>* items)
     return entries;
 }
 
-void TPopupMenu::Popup(int x, int y, NativeHandle owner) {
-    if (OnPopup) OnPopup(this);
+// ---- the realised menu -------------------------------------------------------------------
+
+namespace {
+
+// What the showing of an entry depends on, as it stood when the menu was realised.
+struct EntryState {
+    const TMenuItem* Item = nullptr;
+    std::weak_ptr<void> Alive;  // an entry freed and another made at its address differ
+    std::string Caption;
+    const TImageList* SubMenuImages = nullptr;
+    uint64_t SubMenuImagesRevision = 0;
+    int ImageIndex = -1;
+    int Count = 0;
+    bool Visible = true, Enabled = true, Checked = false, RadioItem = false, Default = false;
+    bool Drawn = false, Measured = false;
+};
+
+EntryState StateOf(const TMenuItem& item) {
+    EntryState s;
+    s.Item = &item;
+    s.Alive = item.AliveToken();
+    s.Caption = item.Caption;
+    s.SubMenuImages = item.SubMenuImages;
+    s.SubMenuImagesRevision = item.SubMenuImages ? item.SubMenuImages->Revision() : 0;
+    s.ImageIndex = item.ImageIndex;
+    s.Count = item.Count();
+    s.Visible = item.Visible;
+    s.Enabled = item.Enabled;
+    s.Checked = item.Checked;
+    s.RadioItem = item.RadioItem;
+    s.Default = item.Default;
+    s.Drawn = static_cast<bool>(item.OnDrawItem);
+    s.Measured = static_cast<bool>(item.OnMeasureItem);
+    return s;
+}
+
+bool Unchanged(const EntryState& s, const TMenuItem& item) {
+    return s.Item == &item && s.Count == item.Count() && s.Visible == item.Visible && s.Enabled == item.Enabled &&
+           s.Checked == item.Checked && s.RadioItem == item.RadioItem && s.Default == item.Default &&
+           s.ImageIndex == item.ImageIndex && s.SubMenuImages == item.SubMenuImages &&
+           (!s.SubMenuImages || s.SubMenuImagesRevision == s.SubMenuImages->Revision()) &&
+           s.Drawn == static_cast<bool>(item.OnDrawItem) && s.Measured == static_cast<bool>(item.OnMeasureItem) &&
+           s.Caption == item.Caption && !s.Alive.expired();
+}
+
+void Capture(const TMenuItem& item, std::vector<EntryState>& out) {
+    out.push_back(StateOf(item));
+    for (int i = 0; i < item.Count(); ++i) Capture(*item.Items(i), out);
+}
+
+bool Unchanged(const TMenuItem& item, const std::vector<EntryState>& states, size_t& next) {
+    if (next >= states.size() || !Unchanged(states[next], item)) return false;
+    ++next;
+    for (int i = 0; i < item.Count(); ++i)
+        if (!Unchanged(*item.Items(i), states, next)) return false;
+    return true;
+}
+
+}  // namespace
+
+struct TPopupMenu::TRealised {
+    // Every entry, the root first, in menu order.
+    std::vector<EntryState> States;
+    const TImageList* Images = nullptr;
+    uint64_t ImagesRevision = 0;
+    bool OwnerDraw = false, AutoLineReduction = false, AutoHotkeys = false;
+    FontSpec MenuFont;
+    std::vector<ShownEntry> Shown;
+    std::unique_ptr<IRealisedMenu> Native;
+};
+
+TPopupMenu::~TPopupMenu() = default;
+
+void TPopupMenu::Changed() { realised_.reset(); }
+
+IRealisedMenu& TPopupMenu::Realise() {
+    IUserInterface& ui = GetPlatform().UI();  // raises for a menu outside an application
+    FontSpec menuFont = GetPlatform().System().MenuFont();
+    auto holds = [&] {
+        if (!realised_) return false;
+        const TRealised& r = *realised_;
+        if (r.Images != Images || (Images && r.ImagesRevision != Images->Revision()) || r.OwnerDraw != OwnerDraw ||
+            r.AutoLineReduction != AutoLineReduction || r.AutoHotkeys != AutoHotkeys || !(r.MenuFont == menuFont))
+            return false;
+        size_t next = 0;
+        return Unchanged(*items_, r.States, next) && next == r.States.size();
+    };
+    if (holds()) return *realised_->Native;
+    // Both adjustments give the same result when run again on their own result, so a
+    // model they have already adjusted needs neither.
     if (AutoLineReduction) ReduceSeparators(*items_);
     if (AutoHotkeys) AssignAccelerators(*items_);
+    if (holds()) return *realised_->Native;
 
+    auto fresh = std::make_shared<TRealised>();
+    fresh->Native = ui.RealiseMenu(ViewBuilder(*this, fresh->Shown).Level(*items_));
+    fresh->States.reserve(fresh->Shown.size() + 1);
+    Capture(*items_, fresh->States);
+    fresh->Images = Images;
+    fresh->ImagesRevision = Images ? Images->Revision() : 0;
+    fresh->OwnerDraw = OwnerDraw;
+    fresh->AutoLineReduction = AutoLineReduction;
+    fresh->AutoHotkeys = AutoHotkeys;
+    fresh->MenuFont = menuFont;
+    realised_ = std::move(fresh);
+    return *realised_->Native;
+}
+
+void TPopupMenu::Popup(int x, int y, NativeHandle owner) {
+    if (OnPopup) OnPopup(this);
     IUserInterface& ui = GetPlatform().UI();  // raises for a menu outside an application
-    std::vector<ShownEntry> shown;
-    std::vector<MenuEntryView> entries = ViewBuilder(*this, shown).Level(*items_);
-    PopupSink sink(*Application(), shown);
-    uint32_t chosen = ui.TrackPopupMenu(entries, TPoint{x, y}, owner, sink);
+    Realise();
+    std::shared_ptr<TRealised> shown = realised_;  // stays while it is on the screen
+    PopupSink sink(*Application(), shown->Shown);
+    uint32_t chosen = ui.TrackPopupMenu(*shown->Native, TPoint{x, y}, owner, sink);
     // The native menu has closed: the click runs as any other event, outside its loop.
     if (TMenuItem* item = sink.Find(chosen)) item->Click();
 }

@@ -1,9 +1,10 @@
 #pragma once
 // Menus as a model: trees of entries with the toolkit's properties. A popup menu is
-// realised natively only while it is shown; separator reduction and accelerator
-// assignment are model operations run before each showing, so they are tested without
-// a screen.
+// realised natively when it is first shown and kept for the showings after, until the
+// model changes; separator reduction and accelerator assignment are model operations,
+// run before a showing whose model changed, so they are tested without a screen.
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,7 @@ private:
 class TPopupMenu final : public TComponent {
 public:
     explicit TPopupMenu(TComponent* owner);
+    ~TPopupMenu() override;
     PV_COMPONENT_CLASS(TPopupMenu)
 
     TMenuItem* Items() const { return items_; }
@@ -81,12 +83,25 @@ public:
     // Reduces separators and assigns accelerators (when switched on), shows the menu at
     // a screen point, and runs the chosen entry's click handler. Returns when it closes.
     void Popup(int x, int y, NativeHandle owner = 0);
+    // What Popup does before the menu is on the screen: when anything the menu shows has
+    // changed since the last showing (an entry added, removed or freed, a caption, a state,
+    // a picture of the image lists, the owner-drawing handlers, the system's menu font),
+    // reduces separators, assigns accelerators and builds the native menu anew; else the
+    // realised menu stands as it is.
+    IRealisedMenu& Realise();
+    // For what the model cannot see (how the owner-drawing handlers measure, such as
+    // their font): the next showing builds the native menu anew.
+    void Changed();
     // The menu as it would be shown now: the visible entries; entry n of `items` is the
     // one with id n + 1.
     std::vector<MenuEntryView> BuildView(std::vector<TMenuItem*>* items = nullptr) const;
 
 private:
+    struct TRealised;
     TMenuItem* items_ = nullptr;
+    // Shared with a showing in progress, so that a rebuild made meanwhile (a handler run
+    // in the menu's own message loop) never frees the menu on the screen.
+    std::shared_ptr<TRealised> realised_;
 };
 
 // Hides plain separators that would be first or last among the visible entries of a

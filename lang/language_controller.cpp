@@ -53,6 +53,9 @@ void TvdlgLanguageController::SetCulture(const std::string& culture) {
 }
 
 void TvdlgLanguageController::ReleaseForeignFiles() {
+    // Kept lookups point into the documents; the culture they were made for may be gone.
+    textLookups_.clear();
+    guiLookups_.clear();
     // Cache keys are told apart without regard to case, so the culture of an entry is too:
     // the base documents carry the registered English texts and must survive even when a
     // lookup first opened them under another spelling of the culture.
@@ -115,19 +118,68 @@ TvdlgLanguageController::TListing TvdlgLanguageController::FindListing(const std
     return found;
 }
 
+size_t TvdlgLanguageController::TLookupHash::operator()(const TLookupKeyView& k) const {
+    std::hash<std::string_view> h;
+    size_t seed = h(k.File);
+    for (std::string_view part : {k.Section, k.Key}) seed ^= h(part) + 0x9E3779B97F4A7C15ull + (seed << 6) + (seed >> 2);
+    return seed;
+}
+
+const TvdlgLanguageController::TLookup& TvdlgLanguageController::Lookup(bool gui, const std::string& file,
+                                                                       const std::string& section,
+                                                                       const std::string& key, TLookup& scratch) {
+    TLookups& kept = gui ? guiLookups_ : textLookups_;
+    auto it = kept.find(TLookupKeyView{file, section, key});
+    if (it != kept.end()) {
+        const TLookup& l = it->second;
+        if (l.Current->Revision() == l.CurrentRevision && (!l.Base || l.Base->Revision() == l.BaseRevision)) return l;
+    }
+
+    TLookup fresh;
+    std::string stored = std::string(gui ? kGuiSectionPrefix : kMessageSectionPrefix) + section;
+    std::string valueKey = gui ? key : key + "__Value";
+    TListing listing = FindListing(file, stored, valueKey);
+    // The documents the listing consulted, as it left them in the cache: a document missing
+    // on disk is looked for again at every lookup, so an answer without it is not kept.
+    auto cached = [&](const std::string& culture) -> const IniDocument* {
+        auto doc = languageFiles_.find(CacheKey(culture, file));
+        return doc == languageFiles_.end() ? nullptr : &doc->second;
+    };
+    fresh.Current = cached(culture_);
+    bool keep = fresh.Current != nullptr;
+    if (keep && listing.Doc != fresh.Current && baseCulture_ != culture_) {
+        fresh.Base = cached(baseCulture_);
+        keep = fresh.Base != nullptr;
+    }
+    if (fresh.Current) fresh.CurrentRevision = fresh.Current->Revision();
+    if (fresh.Base) fresh.BaseRevision = fresh.Base->Revision();
+    fresh.Found = listing.Doc != nullptr;
+    if (fresh.Found) {
+        fresh.Value = DecodeIniValue(*listing.Value);
+        if (!gui)
+            if (const std::string* templ = listing.Doc->Find(stored, key + "__Template"))
+                fresh.Template = DecodeIniValue(*templ);
+    }
+    if (!keep) {
+        scratch = std::move(fresh);
+        return scratch;
+    }
+    if (it != kept.end()) {
+        it->second = std::move(fresh);
+        return it->second;
+    }
+    return kept.emplace(TLookupKey{file, section, key}, std::move(fresh)).first->second;
+}
+
 std::string TvdlgLanguageController::GetText(const std::string& file, const std::string& section,
                                              const std::string& key, const std::string& defaultText, bool expand) {
     if (expand && options_.UseBuiltInTexts && culture_ == baseCulture_)
         return ExpandTemplate(CurrentTemplateSystem(), defaultText);
-    std::string stored = std::string(kMessageSectionPrefix) + section;
-    std::string valueKey = key + "__Value";
-    TListing listing = FindListing(file, stored, valueKey);
-    if (!listing.Doc) return defaultText;
-    std::string result = DecodeIniValue(*listing.Value);
-    const std::string* templ = listing.Doc->Find(stored, key + "__Template");
-    std::string templateName = templ ? DecodeIniValue(*templ) : std::string();
-    if (!templateName.empty()) result = ExpandTemplate(templateName, result);
-    return result;
+    TLookup scratch;
+    const TLookup& found = Lookup(false, file, section, key, scratch);
+    if (!found.Found) return defaultText;
+    if (!found.Template.empty()) return ExpandTemplate(found.Template, found.Value);
+    return found.Value;
 }
 
 void TvdlgLanguageController::RegisterGuiText(const std::string& file, const std::string& section,
@@ -140,9 +192,9 @@ void TvdlgLanguageController::RegisterGuiText(const std::string& file, const std
 std::string TvdlgLanguageController::GetGuiText(const std::string& file, const std::string& section,
                                                 const std::string& key, const std::string& defaultText) {
     if (!designCulture_.empty() && options_.UseBuiltInTexts) return defaultText;
-    std::string stored = std::string(kGuiSectionPrefix) + section;
-    TListing listing = FindListing(file, stored, key);
-    return listing.Doc ? DecodeIniValue(*listing.Value) : defaultText;
+    TLookup scratch;
+    const TLookup& found = Lookup(true, file, section, key, scratch);
+    return found.Found ? found.Value : defaultText;
 }
 
 void TvdlgLanguageController::WriteMetaData(const std::string& file, const TvdlgTransMetaData& meta) {

@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "lang/language_file.h"
@@ -96,6 +97,44 @@ private:
     // else nothing.
     TListing FindListing(const std::string& file, std::string_view storedSection, std::string_view key);
 
+    // What a lookup found, kept for the next lookup of the same file, section and key
+    // while the documents it came from are unchanged: windows ask for the same texts again
+    // and again, and a lookup then costs one hash and no new strings but the answer.
+    struct TLookup {
+        const IniDocument* Current = nullptr;  // the documents consulted, with their revisions
+        uint64_t CurrentRevision = 0;
+        const IniDocument* Base = nullptr;
+        uint64_t BaseRevision = 0;
+        bool Found = false;
+        std::string Value;     // decoded
+        std::string Template;  // decoded; messages only
+    };
+    struct TLookupKey {
+        std::string File, Section, Key;
+    };
+    struct TLookupKeyView {
+        std::string_view File, Section, Key;
+    };
+    struct TLookupHash {
+        using is_transparent = void;
+        size_t operator()(const TLookupKeyView& k) const;
+        size_t operator()(const TLookupKey& k) const { return (*this)(TLookupKeyView{k.File, k.Section, k.Key}); }
+    };
+    struct TLookupEqual {
+        using is_transparent = void;
+        static TLookupKeyView View(const TLookupKey& k) { return {k.File, k.Section, k.Key}; }
+        static TLookupKeyView View(const TLookupKeyView& k) { return k; }
+        bool operator()(const auto& a, const auto& b) const {
+            TLookupKeyView x = View(a), y = View(b);
+            return x.File == y.File && x.Section == y.Section && x.Key == y.Key;
+        }
+    };
+    using TLookups = std::unordered_map<TLookupKey, TLookup, TLookupHash, TLookupEqual>;
+    // The kept lookup, or a fresh one in `scratch` when the answer depends on a file
+    // that is not read yet (a lookup then asks the disk again, as it always did).
+    const TLookup& Lookup(bool gui, const std::string& file, const std::string& section, const std::string& key,
+                          TLookup& scratch);
+
     Platform& platform_;
     std::string baseCulture_ = "en-us";
     std::string designCulture_ = "en-us";
@@ -106,6 +145,7 @@ private:
     TvdlgTemplateSystems templateSystems_;
     TvdlgTemplateVariables templateVariables_;
     std::vector<std::string> templateStack_{std::string()};
+    TLookups textLookups_, guiLookups_;
 };
 
 // Registers a table of a window's messages in the program's language file: each row has

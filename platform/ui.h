@@ -60,11 +60,18 @@ public:
     virtual std::unique_ptr<ISpinEditPeer> CreateSpinEditPeer(ISpinEditSink& sink, NativeHandle parent) = 0;
     // Nothing when the desktop has no browser engine that can be embedded.
     virtual std::unique_ptr<IWebBrowserPeer> CreateWebBrowserPeer(IWebBrowserSink& sink, NativeHandle parent) = 0;
-    // Shows a popup menu at a screen point and returns the id chosen, 0 when dismissed.
-    // The call returns when the menu closes; owner-drawn entries are measured and drawn
-    // through the sink meanwhile.
-    virtual uint32_t TrackPopupMenu(const std::vector<MenuEntryView>& entries, TPoint at, NativeHandle owner,
-                                    IMenuSink& sink) = 0;
+    // Builds the native menu of a view; it may be shown any number of times.
+    virtual std::unique_ptr<IRealisedMenu> RealiseMenu(std::vector<MenuEntryView> entries) = 0;
+    // Shows a realised popup menu at a screen point and returns the id chosen, 0 when
+    // dismissed. The call returns when the menu closes; owner-drawn entries are measured
+    // and drawn through the sink meanwhile.
+    virtual uint32_t TrackPopupMenu(IRealisedMenu& menu, TPoint at, NativeHandle owner, IMenuSink& sink) = 0;
+    // A view realised for one showing.
+    uint32_t TrackPopupMenu(const std::vector<MenuEntryView>& entries, TPoint at, NativeHandle owner,
+                            IMenuSink& sink) {
+        std::unique_ptr<IRealisedMenu> menu = RealiseMenu(entries);
+        return TrackPopupMenu(*menu, at, owner, sink);
+    }
     virtual std::unique_ptr<IImageListPeer> CreateImageListPeer(int width, int height) = 0;
     // A canvas over a new picture of its own, filled with one colour.
     virtual std::unique_ptr<IBitmapCanvas> CreateBitmapCanvas(int width, int height, TColor fill) = 0;

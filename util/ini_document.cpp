@@ -1,18 +1,37 @@
 #include "util/ini_document.h"
 
+#include <atomic>
 #include <unordered_set>
 
 namespace pv {
 
-IniDocument::IniDocument() = default;
+namespace {
+std::atomic<uint64_t> lastRevision{0};
+}  // namespace
+
+void IniDocument::Touch() { revision_ = lastRevision.fetch_add(1, std::memory_order_relaxed) + 1; }
+
+IniDocument::IniDocument() { Touch(); }
 IniDocument::~IniDocument() = default;
-IniDocument::IniDocument(IniDocument&&) noexcept = default;
-IniDocument& IniDocument::operator=(IniDocument&&) noexcept = default;
+IniDocument::IniDocument(IniDocument&& other) noexcept
+    : sections_(std::move(other.sections_)), sectionIndex_(std::move(other.sectionIndex_)) {
+    Touch();
+    other.Clear();
+}
+IniDocument& IniDocument::operator=(IniDocument&& other) noexcept {
+    if (this == &other) return *this;
+    sections_ = std::move(other.sections_);
+    sectionIndex_ = std::move(other.sectionIndex_);
+    Touch();
+    other.Clear();
+    return *this;
+}
 
 IniDocument::IniDocument(const IniDocument& other) { *this = other; }
 
 IniDocument& IniDocument::operator=(const IniDocument& other) {
     if (this == &other) return *this;
+    Touch();
     sections_.clear();
     for (const auto& s : other.sections_) sections_.push_back(std::make_unique<Section>(*s));
     sectionIndex_ = other.sectionIndex_;
@@ -124,6 +143,7 @@ std::string IniDocument::ReadString(std::string_view section, std::string_view k
 }
 
 void IniDocument::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    Touch();
     Section* s = FindSection(section);
     if (!s) {
         auto sec = std::make_unique<Section>();
@@ -150,7 +170,10 @@ void IniDocument::DeleteKey(std::string_view section, std::string_view key) {
             s->Lines.erase(s->Lines.begin() + static_cast<std::ptrdiff_t>(i - 1));
             removed = true;
         }
-    if (removed) s->Reindex();
+    if (removed) {
+        s->Reindex();
+        Touch();
+    }
 }
 
 void IniDocument::EraseSection(std::string_view section) {
@@ -160,7 +183,10 @@ void IniDocument::EraseSection(std::string_view section) {
             sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(i - 1));
             removed = true;
         }
-    if (removed) RebuildSectionIndex();
+    if (removed) {
+        RebuildSectionIndex();
+        Touch();
+    }
 }
 
 std::vector<std::string> IniDocument::Keys(std::string_view section) const {
@@ -184,6 +210,7 @@ std::vector<std::string> IniDocument::SectionNames() const {
 void IniDocument::Clear() {
     sections_.clear();
     sectionIndex_.clear();
+    Touch();
 }
 
 bool IniDocument::Empty() const { return sections_.empty(); }

@@ -3,6 +3,7 @@
 // without regard to case; with a section or key given twice, the last one counts, and a
 // write replaces that line in place. Lookups are hashed, so large language files answer
 // in constant time.
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -49,6 +50,9 @@ public:
     std::vector<std::string> SectionNames() const;
     void Clear();
     bool Empty() const;
+    // Changes with every change of the content, and no two documents ever share one, so
+    // that a reader may keep what it found for as long as the revision stands.
+    uint64_t Revision() const { return revision_; }
 
 private:
     struct Line {
@@ -68,6 +72,8 @@ private:
 
     std::vector<std::unique_ptr<Section>> sections_;
     std::unordered_map<std::string, size_t, TextHash, TextEqual> sectionIndex_;  // name -> last
+    void Touch();
+    uint64_t revision_ = 0;
 };
 
 }  // namespace pv

@@ -88,9 +88,27 @@ void PaintLevel(SimUserInterface& ui, TColor menu, const std::vector<MenuEntryVi
 
 }  // namespace
 
-uint32_t SimUserInterface::TrackPopupMenu(const std::vector<MenuEntryView>& entries, TPoint at, NativeHandle owner,
+namespace {
+
+class SimRealisedMenu final : public IRealisedMenu {
+public:
+    explicit SimRealisedMenu(std::vector<MenuEntryView> entries) : entries_(std::move(entries)) {}
+    const std::vector<MenuEntryView>& Entries() const override { return entries_; }
+
+private:
+    std::vector<MenuEntryView> entries_;
+};
+
+}  // namespace
+
+std::unique_ptr<IRealisedMenu> SimUserInterface::RealiseMenu(std::vector<MenuEntryView> entries) {
+    ++MenusRealised;
+    return std::make_unique<SimRealisedMenu>(std::move(entries));
+}
+
+uint32_t SimUserInterface::TrackPopupMenu(IRealisedMenu& realised, TPoint at, NativeHandle owner,
                                           IMenuSink& sink) {
-    ShownMenu record{entries, at, owner, 0, {}, {}};
+    ShownMenu record{realised.Entries(), at, owner, 0, {}, {}};
 
     ScriptMatch match;
     std::string breach;

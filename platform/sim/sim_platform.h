@@ -274,8 +274,9 @@ public:
     // A browser loads every address it is asked for in this much virtual time (navigate
     // and document complete, top level); below 0 it never finishes on its own.
     int BrowserLoadsInMs = -1;
-    uint32_t TrackPopupMenu(const std::vector<MenuEntryView>& entries, TPoint at, NativeHandle owner,
-                            IMenuSink& sink) override;
+    std::unique_ptr<IRealisedMenu> RealiseMenu(std::vector<MenuEntryView> entries) override;
+    using IUserInterface::TrackPopupMenu;
+    uint32_t TrackPopupMenu(IRealisedMenu& menu, TPoint at, NativeHandle owner, IMenuSink& sink) override;
     std::unique_ptr<IImageListPeer> CreateImageListPeer(int width, int height) override;
     std::unique_ptr<IBitmapCanvas> CreateBitmapCanvas(int width, int height, TColor fill) override;
     std::unique_ptr<ITrayIconPeer> CreateTrayIconPeer(ITrayIconSink& sink) override;
@@ -344,6 +345,8 @@ public:
     };
     void ChooseMenuEntry(std::vector<std::string> captionPath);
     std::vector<ShownMenu> Menus;
+    // How many native menus were built from a view: a menu shown again unchanged is not.
+    int MenusRealised = 0;
 
     // Scripts the answer of the next message dialog whose text contains `textContains`.
     void ExpectMessageDialog(std::string textContains, int answer);

@@ -1,5 +1,6 @@
 #pragma once
-// Popup menus: the model hands over a view of the entries each time a menu is shown.
+// Popup menus: the model hands over a view of the entries; the platform realises it as a
+// native menu once, and that menu is shown again until the view changes.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -25,6 +26,14 @@ struct MenuEntryView {
     // A submenu, also when none of its entries is visible (an empty folder).
     bool SubMenu = false;
     std::vector<MenuEntryView> Children;
+};
+
+// A native menu made from a view. It keeps its own copy of the view, which the entries'
+// ids and owner-drawn entries refer to while it is shown.
+class IRealisedMenu {
+public:
+    virtual ~IRealisedMenu() = default;
+    virtual const std::vector<MenuEntryView>& Entries() const = 0;
 };
 
 // The model's side of an owner-drawn menu while it is shown.

@@ -256,9 +256,29 @@ TPoint BesideThePointer(TPoint at) {
 
 }  // namespace
 
-uint32_t Win32UserInterface::TrackPopupMenu(const std::vector<MenuEntryView>& entries, TPoint at, NativeHandle owner,
-                                            IMenuSink& sink) {
-    NativeMenu menu(entries);
+namespace {
+
+// The view is the menu's own: every item's data points into it.
+class Win32RealisedMenu final : public IRealisedMenu {
+public:
+    explicit Win32RealisedMenu(std::vector<MenuEntryView> entries) : entries_(std::move(entries)), menu_(entries_) {}
+    const std::vector<MenuEntryView>& Entries() const override { return entries_; }
+    HMENU Handle() const { return menu_.Handle(); }
+
+private:
+    std::vector<MenuEntryView> entries_;
+    NativeMenu menu_;
+};
+
+}  // namespace
+
+std::unique_ptr<IRealisedMenu> Win32UserInterface::RealiseMenu(std::vector<MenuEntryView> entries) {
+    return std::make_unique<Win32RealisedMenu>(std::move(entries));
+}
+
+uint32_t Win32UserInterface::TrackPopupMenu(IRealisedMenu& realised, TPoint at, NativeHandle owner, IMenuSink& sink) {
+    auto* menu = dynamic_cast<Win32RealisedMenu*>(&realised);
+    if (!menu) throw EInvalidOperation("A menu realised by another desktop cannot be shown here");
     MenuOwnerWindow window(sink, reinterpret_cast<HWND>(owner));
     HWND previous = ::GetForegroundWindow();
     // The keys reach a menu only through its owner, and a window that is not on the screen
@@ -275,7 +295,7 @@ uint32_t Win32UserInterface::TrackPopupMenu(const std::vector<MenuEntryView>& en
     // A menu closes on a click elsewhere only while its owner is the foreground window.
     ::SetForegroundWindow(window.Handle());
     UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN;
-    BOOL chosen = TrackPopupMenuEx(menu.Handle(), flags, at.X, at.Y, window.Handle(), nullptr);
+    BOOL chosen = TrackPopupMenuEx(menu->Handle(), flags, at.X, at.Y, window.Handle(), nullptr);
     // The owner goes with this call; the window that was in front before the menu gets the
     // keyboard back rather than none at all. A program the chosen entry starts, or a window
     // of ours it opens, comes to the front after that as usual.

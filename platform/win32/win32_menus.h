@@ -1,6 +1,6 @@
 #pragma once
-// Native popup menus: an HMENU tree built from the model's view each time a menu is
-// shown, and the answer to the keys the user types while an owner-drawn menu is open.
+// Native popup menus: an HMENU tree built from the model's view when the view changes,
+// and the answer to the keys the user types while an owner-drawn menu is open.
 // Through the backend's common header, so that the system headers cannot rename the
 // seam's operations.
 #include "platform/win32/win32_common.h"

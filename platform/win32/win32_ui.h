@@ -40,8 +40,9 @@ public:
     void RestoreApplication() override;
     void SetRightToLeft(bool rtl) override;
     void SetWaitCursor(bool wait) override;
-    uint32_t TrackPopupMenu(const std::vector<MenuEntryView>& entries, TPoint at, NativeHandle owner,
-                            IMenuSink& sink) override;
+    std::unique_ptr<IRealisedMenu> RealiseMenu(std::vector<MenuEntryView> entries) override;
+    using IUserInterface::TrackPopupMenu;
+    uint32_t TrackPopupMenu(IRealisedMenu& menu, TPoint at, NativeHandle owner, IMenuSink& sink) override;
     std::unique_ptr<IImageListPeer> CreateImageListPeer(int width, int height) override;
     std::unique_ptr<IBitmapCanvas> CreateBitmapCanvas(int width, int height, TColor fill) override;
     std::unique_ptr<ITrayIconPeer> CreateTrayIconPeer(ITrayIconSink& sink) override;

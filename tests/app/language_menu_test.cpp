@@ -99,12 +99,20 @@ TEST_F(LanguageMenuTest, ChoosingACultureSwitchesEveryOpenWindowAndBackGivesTheE
     TMenuItem* choice = f->M_MI_Lingua->Items(2);
     ASSERT_EQ(choice->Caption, "de-de");
     choice->Caption = "&de-de";
+    f->PopupAtCursor(f->pmItems, f, nullptr);
+    int realised = sim.SimUI().MenusRealised;
     choice->Click();
     EXPECT_EQ(frame->Options->LanguageCulture, "de-de");
     EXPECT_EQ(f->BitBtnAttach->Caption(), "Suchen und anh\xC3\xA4ngen") << "the open window at once";
     EXPECT_EQ(f->miManageItems->Caption, "Eintr\xC3\xA4ge verwalten...");
     EXPECT_EQ(Entries(), (std::vector<std::string>{"de-de*", "-", "en-us"})) << "rebuilt with the new culture first";
     EXPECT_EQ(f->Caption(), "Pivola 1.7.9") << "the title is set again, never translated";
+
+    // The tray menu shown after the switch is made anew with the translated texts.
+    f->PopupAtCursor(f->pmItems, f, nullptr);
+    EXPECT_EQ(sim.SimUI().MenusRealised, realised + 1);
+    f->PopupAtCursor(f->pmItems, f, nullptr);
+    EXPECT_EQ(sim.SimUI().MenusRealised, realised + 1);
 
     f->ReloadItems();
     bool german = false;

@@ -1,4 +1,7 @@
+#include <functional>
+
 #include "app/program_options.h"
+#include "controls/hot_key.h"
 #include "controls/menus.h"
 #include "controls/tree_view.h"
 #include "tests/app/app_fixture.h"
@@ -132,6 +135,50 @@ TEST_F(TrayMenuTest, ThePopupShowsAtTheCursorAndStartsTheChosenLink) {
     EXPECT_EQ(sim.SimShellCalls().Calls[0].Params, "-x");
     EXPECT_EQ(sim.SimUI().Foreground.back(), Front()->Handle());
     EXPECT_EQ(sim.SimUI().NullMessages.back(), Front()->Handle());
+}
+
+// The hot key shows the menu made at its first showing for as long as the model stands;
+// a reload and the font option make it anew (and the language switch, see the language
+// menu's tests).
+TEST_F(TrayMenuTest, TheHotKeyShowsTheKeptMenuUntilAReloadOrTheFontOption) {
+    Put("C:\\Tools\\a.exe", "");
+    PutLevel("", "^ExeLnk|C:\\Tools\\a.exe||a.bmp|Alpha||\r\n^NorSep|\r\n^Folder|Docs\r\n");
+    PutLevel("Docs\\", "^UnkLnk|C:\\d.txt|txt|Doc|\r\n");
+    Start();
+    app->Run();
+    int& realised = sim.SimUI().MenusRealised;
+    auto hotKey = [&] {
+        EXPECT_TRUE(sim.SimUI().PressHotKey('L', HotKeyModifier::Control));
+        return realised;
+    };
+    int first = hotKey();
+    EXPECT_EQ(hotKey(), first);
+    sim.SimUI().ChooseMenuEntry({"Alpha"});
+    EXPECT_EQ(hotKey(), first);
+    ASSERT_EQ(sim.SimShellCalls().Calls.size(), 1u) << "the kept menu starts its links";
+    EXPECT_EQ(sim.SimShellCalls().Calls[0].File, "C:\\Tools\\a.exe");
+
+    PutLevel("", "^ExeLnk|C:\\Tools\\a.exe||a.bmp|Beta||\r\n");
+    Front()->ReloadItems();
+    EXPECT_EQ(hotKey(), first + 1);
+    EXPECT_EQ(sim.SimUI().Menus.back().Entries[0].Caption, "&Beta");
+    EXPECT_EQ(hotKey(), first + 1);
+
+    TProgramOptions& options = *frame->ProgramOptions();
+    options.ApplyOptions();
+    EXPECT_EQ(hotKey(), first + 1) << "options applied unchanged";
+    options.OverrideStandardFont = true;
+    options.ApplyOptions();
+    EXPECT_EQ(hotKey(), first + 2);
+    for (auto change : std::vector<std::function<void()>>{[&] { options.OverrideStandardFontName = "Tahoma"; },
+                                                          [&] { options.OverrideStandardFontSize = 12; },
+                                                          [&] { options.OverrideStandardFontBold = true; }}) {
+        int before = realised;
+        change();
+        options.ApplyOptions();
+        EXPECT_EQ(hotKey(), before + 1);
+        EXPECT_EQ(hotKey(), before + 1);
+    }
 }
 
 TEST_F(TrayMenuTest, NoCursorNoMenu) {

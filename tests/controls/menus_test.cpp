@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <sstream>
 #include <stdexcept>
@@ -292,6 +293,71 @@ TEST_F(MenuTest, TheViewMirrorsTheVisibleEntries) {
     pm->OwnerDraw = false;
     pm->Popup(0, 0);
     EXPECT_FALSE(LastMenu().Entries[2].OwnerDraw) << "a measure handler alone draws nothing";
+}
+
+// The native menu is made when the menu is first shown and kept for the showings after;
+// whatever the user would see differently makes it anew, and nothing else does.
+TEST_F(MenuTest, TheRealisedMenuIsKeptUntilWhatItShowsChanges) {
+    auto* images = TComponent::Create<TImageList>(&app);
+    images->Add(TBitmap32::Create(16, 16, 0xFF0000FF));
+    pm->Images = images;
+    Fill(root, "Open - Close");
+    TMenuItem* folder = Add(root, "Tools");
+    Fill(folder, "Find - ~Hidden");
+    root->Items(0)->ImageIndex = 0;
+    int clicks = 0;
+    root->Items(2)->OnClick = [&](TComponent*) { ++clicks; };
+    auto& realised = sim.SimUI().MenusRealised;
+    auto show = [&](std::vector<std::string> choice = {}) {
+        if (!choice.empty()) sim.SimUI().ChooseMenuEntry(std::move(choice));
+        pm->Popup(0, 0);
+        return realised;
+    };
+
+    EXPECT_EQ(show(), 1);
+    EXPECT_EQ(show({"Close"}), 1) << "shown again as it was";
+    EXPECT_EQ(clicks, 1) << "the kept menu's entries still run their handlers";
+    EXPECT_EQ(Captions(LastMenu().Entries), (std::vector<std::string>{"&Open", "-", "&Close", "&Tools"}));
+    EXPECT_EQ(Captions(LastMenu().Entries[3].Children), (std::vector<std::string>{"&Find"}));
+
+    // A separator shown by hand is hidden again by the reduction; the menu stays.
+    folder->Items(1)->Visible = true;
+    EXPECT_EQ(show(), 1);
+    EXPECT_FALSE(folder->Items(1)->Visible);
+
+    struct Change {
+        const char* What;
+        std::function<void()> Make;
+    };
+    const Change changes[] = {
+        {"a caption", [&] { root->Items(0)->Caption = "Open again"; }},
+        {"a hidden entry shown", [&] { folder->Items(2)->Visible = true; }},
+        {"an entry disabled", [&] { root->Items(2)->Enabled = false; }},
+        {"an entry checked", [&] { root->Items(2)->Checked = true; }},
+        {"the default entry", [&] { root->Items(0)->Default = true; }},
+        {"a picture chosen", [&] { root->Items(2)->ImageIndex = 0; }},
+        {"a picture of the list", [&] { images->Add(TBitmap32::Create(16, 16, 0xFF00FF00)); }},
+        {"a submenu's own list", [&] { folder->SubMenuImages = images; }},
+        {"an owner-drawing handler", [&] { root->Items(0)->OnDrawItem = [](TMenuItem*, TCanvas&, const TRect&, bool) {}; }},
+        {"the menu owner-drawn", [&] { pm->OwnerDraw = true; }},
+        {"an entry added", [&] { Add(folder, "Replace"); }},
+        {"an entry freed", [&] { folder->Delete(folder->Count() - 1); }},
+        {"an entry freed and another made in its place",
+         [&] {
+             folder->Delete(0);
+             TMenuItem* again = Add(folder, "&Find");
+             folder->Remove(again);
+             folder->Insert(0, again);
+         }},
+        {"the model cannot see it", [&] { pm->Changed(); }},
+    };
+    for (const Change& c : changes) {
+        int before = show();
+        c.Make();
+        EXPECT_EQ(show(), before + 1) << c.What;
+        EXPECT_EQ(show(), before + 1) << c.What << ", then shown again";
+    }
+    EXPECT_EQ(Captions(LastMenu().Entries), (std::vector<std::string>{"&Open again", "-", "&Close", "&Tools"}));
 }
 
 class MenuChoiceTest : public MenuTest {

@@ -200,6 +200,48 @@ TEST_F(LanguageController, CacheHoldsTheCurrentAndTheBaseCultureOnly) {
     EXPECT_EQ(Message("K"), "en");
 }
 
+// Lookups are answered from what an earlier lookup found while its documents stand; every
+// way a document changes must show in the next answer.
+TEST_F(LanguageController, RepeatedLookupsFollowEveryChangeOfTheirDocuments) {
+    PutLanguageFile("de-de", kProgram, kGermanProgram);
+    lc.SetTemplateVariable("AppDataPath", "C:\\One\\", true);
+    lc.RegisterText(kProgram, kMessages, "OnlyEnglish", "English", "");
+    lc.RegisterText(kProgram, kMessages, "Path", "In {AppDataPath}", "__curly");
+    lc.SetCulture("de-de");
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(Message("WantSaveChanges"), "Änderungen speichern?");
+        EXPECT_EQ(Message("OnlyEnglish"), "English") << "from the base culture";
+        EXPECT_EQ(Message("Missing", "default"), "default");
+        EXPECT_EQ(Message("Missing", "another default"), "another default");
+        EXPECT_EQ(Gui("BitBtnAttach.Caption", ""), "Anhängen");
+        EXPECT_EQ(Message("Path"), "In C:\\One\\");
+    }
+    lc.SetTemplateVariable("AppDataPath", "C:\\Two\\", true);
+    EXPECT_EQ(Message("Path"), "In C:\\Two\\") << "templates are expanded at every lookup";
+
+    lc.RegisterText(kProgram, kMessages, "OnlyEnglish", "English, changed", "");
+    lc.RegisterText(kProgram, kMessages, "Missing", "now registered", "");
+    lc.RegisterGuiText(kProgram, kControls, "New.Caption", "registered");
+    EXPECT_EQ(Message("OnlyEnglish"), "English, changed");
+    EXPECT_EQ(Message("Missing", "default"), "now registered");
+    EXPECT_EQ(Gui("New.Caption", ""), "registered");
+
+    IniDocument* german = lc.OpenLanguageDocument("de-de|" + kProgram, TvdlgLanguageFileMode::Read);
+    ASSERT_NE(german, nullptr);
+    german->WriteString("StrsRes" + kMessages, "OnlyEnglish__Value", "Deutsch");
+    german->WriteString("StrsGui" + kControls, "BitBtnAttach.Caption", "Anfügen");
+    EXPECT_EQ(Message("OnlyEnglish"), "Deutsch");
+    EXPECT_EQ(Gui("BitBtnAttach.Caption", ""), "Anfügen");
+    german->DeleteKey("StrsRes" + kMessages, "OnlyEnglish__Value");
+    EXPECT_EQ(Message("OnlyEnglish"), "English, changed");
+    german->Clear();
+    EXPECT_EQ(Message("WantSaveChanges", "default"), "default");
+
+    lc.SetCulture("en-us");
+    EXPECT_EQ(Message("OnlyEnglish"), "English, changed");
+    EXPECT_EQ(Gui("BitBtnAttach.Caption", "design"), "design");
+}
+
 TEST_F(LanguageController, FailedReadIsNotRememberedSoANewFileIsFound) {
     lc.SetCulture("de-de");
     EXPECT_EQ(Message("WantSaveChanges", "default"), "default");

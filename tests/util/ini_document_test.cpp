@@ -194,3 +194,35 @@ TEST(IniParsing, BinaryGarbageNeverCrashes) {
 
 }  // namespace
 }  // namespace pv
+
+namespace pv {
+namespace {
+
+TEST(IniDocument, EveryChangeGivesANewRevisionNeverSharedWithAnotherDocument) {
+    IniDocument a = IniDocument::Parse("[S]\r\nK=v\r\n");
+    IniDocument b = a;
+    EXPECT_NE(a.Revision(), b.Revision());
+    uint64_t seen = a.Revision();
+    auto changed = [&](const char* what) {
+        EXPECT_NE(a.Revision(), seen) << what;
+        seen = a.Revision();
+    };
+    a.WriteString("S", "K", "w");
+    changed("write");
+    a.DeleteKey("S", "K");
+    changed("delete key");
+    a.EraseSection("S");
+    changed("erase section");
+    a.DeleteKey("S", "K");
+    a.EraseSection("S");
+    EXPECT_EQ(a.Revision(), seen) << "nothing to delete changes nothing";
+    a = b;
+    changed("copy");
+    a = IniDocument::Parse("[T]\r\n");
+    changed("move");
+    a.Clear();
+    changed("clear");
+}
+
+}  // namespace
+}  // namespace pv
