@@ -3,13 +3,15 @@
 #               notification area)
 #   make test   builds both presets and runs every test: native, Windows under Wine,
 #               end to end in Xvfb
+#   make dist   builds the portable zip and the installer for Windows users in build/dist
 SHELL := /bin/bash
 MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEPS := cmake make g++ googletest libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64-posix wine64 xvfb xdotool \
         imagemagick x11-utils procps python3
+DEPS += nsis zip unzip
 
-.PHONY: all deps native win64 run test bench clean
+.PHONY: all deps native win64 run test bench clean dist
 
 all: native win64
 
@@ -32,6 +34,13 @@ test: native win64
 
 bench: native win64
 	@tools/run-benchmarks.sh
+
+dist: deps
+	@cmake --preset native >/dev/null
+	@cmake --build build/native -j$(JOBS) --target pivola_shipped_files
+	@cmake --preset win64 >/dev/null
+	@cmake --build build/win64 -j$(JOBS) --target pivola
+	@tools/make-dist.sh
 
 clean:
 	rm -rf build
