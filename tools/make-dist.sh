@@ -19,6 +19,8 @@ stage="$out/stage"
 rm -rf "$stage"
 mkdir -p "$stage/help" "$stage/trans/de-de"
 cp "$exe" "$stage/"
+# The debugging information stays in the build; users get the program alone.
+x86_64-w64-mingw32-strip "$stage/pivola.exe"
 # The English language files and the starter item store, from the program's own code.
 "$tool" "$stage" >/dev/null
 cp dist/trans/de-de/UTF8_*.ini "$stage/trans/de-de/"
