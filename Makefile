@@ -5,13 +5,15 @@
 #               end to end in Xvfb; also the native suites under the sanitizers and a
 #               short run of each fuzz target
 #   make fuzz   runs each fuzz target for FUZZ_SECONDS (default 300)
+#   make dist   builds the portable zip and the installer for Windows users in build/dist
 SHELL := /bin/bash
 MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEPS := cmake make g++ googletest libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64-posix wine64 xvfb xdotool \
         imagemagick x11-utils procps python3
+DEPS += nsis zip unzip
 
-.PHONY: all deps native win64 run test bench clean
+.PHONY: all deps native win64 run test bench clean dist
 
 all: native win64
 
@@ -34,6 +36,13 @@ test: native win64
 
 bench: native win64
 	@tools/run-benchmarks.sh
+
+dist: deps
+	@cmake --preset native >/dev/null
+	@cmake --build build/native -j$(JOBS) --target pivola_shipped_files
+	@cmake --preset win64 >/dev/null
+	@cmake --build build/win64 -j$(JOBS) --target pivola
+	@tools/make-dist.sh
 
 clean:
 	rm -rf build

@@ -206,6 +206,8 @@ public:
     // The link's stored path resolved against the program folder.
     std::string GetItemLaunchPath(int id) const;
     std::string ResolveRelativePath(const std::string& path, const std::string& baseFolder) const;
+    // A stored path with its environment references ("%SystemRoot%") filled in.
+    std::string ExpandItemPath(const std::string& path) const;
 
     // Creates one node (and fills the tables) for one store record.
     TTreeNode* AddItem(TItemKind kind, const std::string& path, TTreeNode* parentNode, int imageIndex, bool runAs,

@@ -104,8 +104,9 @@ void TFormFront::ExtractFromUnknown() {
 
 int TFormFront::ExtractFromExec(const std::string& iconFile, const std::string& targetPath) {
     IFileSystem& files = GetPlatform().Files();
-    if (!targetPath.empty() && files.FileExists(targetPath)) {
-        ExtractFileIcon(targetPath, AddedMarker, true);
+    std::string target = ExpandItemPath(targetPath);
+    if (!target.empty() && files.FileExists(target)) {
+        ExtractFileIcon(target, AddedMarker, true);
     } else {
         std::string ext = LowerCase(ExtractFileExt(iconFile));
         TBitmap32 picture;

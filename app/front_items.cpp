@@ -76,7 +76,13 @@ std::string TFormFront::GetItemPath(int id) const {
 // ---- paths -------------------------------------------------------------------------------
 
 std::string TFormFront::GetItemLaunchPath(int id) const {
-    return ResolveRelativePath(GetItemPath(id), Shared ? Shared->AppPath : std::string());
+    return ResolveRelativePath(ExpandItemPath(GetItemPath(id)), Shared ? Shared->AppPath : std::string());
+}
+
+std::string TFormFront::ExpandItemPath(const std::string& path) const {
+    // "%SystemRoot%\notepad.exe" names the same program on every Windows, wherever the
+    // system lives; the store keeps the reference and only its users see the folder.
+    return GetPlatform().System().ExpandEnvironment(path);
 }
 
 std::string TFormFront::ResolveRelativePath(const std::string& path, const std::string& baseFolder) const {

@@ -38,7 +38,7 @@ void TFormFront::NorItemsRTClickItem(TComponent* sender) {
 void TFormFront::LaunchItem(int id) {
     bool runAs = GetItemRunAs(id);
     TWindowMode mode = WindowModeOf(GetItemWindowState(id));
-    std::string workDir = GetItemWorkDir(id);
+    std::string workDir = ExpandItemPath(GetItemWorkDir(id));
     std::string params = GetItemParams(id);
     LaunchFile(GetItemLaunchPath(id), params, workDir, runAs, mode);
 }

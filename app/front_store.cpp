@@ -189,7 +189,8 @@ void TFormFront::LoadLevel(const std::string& levelDir, TMenuItem* parentMenu, T
                 caption = f[3];
             }
             if (f.size() >= 5) flags = ParseFlags(f[4], false);
-            int image = ext.empty() && files.DirectoryExists(path) ? ItemImage::AskDirectory : ImageOfExtension(ext);
+            int image = ext.empty() && files.DirectoryExists(ExpandItemPath(path)) ? ItemImage::AskDirectory
+                                                                                   : ImageOfExtension(ext);
             TTreeNode* node =
                 AddItem(TItemKind::GeneralLink, path, parentNode, image, false, flags.WindowState, caption, "", "");
             AddMenuEntry(TItemKind::GeneralLink, parentMenu, node->ImageIndex(), caption, NextItemId - 1);

@@ -90,6 +90,9 @@ public:
     virtual bool IsMainThread() = 0;
     // The system's short date and long time format.
     virtual std::string FormatNativeDateTime(TDateTime t) = 0;
+    // The text with every "%NAME%" of a defined environment variable replaced by its
+    // value; references to undefined names stay as they stand, as the shell leaves them.
+    virtual std::string ExpandEnvironment(const std::string& text) = 0;
 };
 
 class IClock {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "util/strings.h"
 
 namespace pv::sim {
 
@@ -104,7 +105,13 @@ public:
     std::string FromCodePage(std::string_view bytes) override;
     bool IsMainThread() override;
     std::string FormatNativeDateTime(TDateTime t) override;
+    std::string ExpandEnvironment(const std::string& text) override;
 
+    // The environment of the simulated user; names compare without regard to case.
+    std::map<std::string, std::string, TextLess> Environment{
+        {"SystemRoot", "C:\\Windows"},        {"windir", "C:\\Windows"},
+        {"SystemDrive", "C:"},                 {"ProgramFiles", "C:\\Program Files"},
+        {"USERPROFILE", "C:\\Users\\Tester"}, {"APPDATA", "C:\\Users\\Tester\\AppData\\Roaming"}};
     std::string ExePath = "C:\\Program Files\\Pivola\\pivola.exe";
     std::vector<std::string> Params;
     OsVersion Os;

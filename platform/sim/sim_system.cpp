@@ -33,6 +33,26 @@ std::string SimSystemInfo::ToCodePage(std::string_view utf8, bool* lossless) { r
 std::string SimSystemInfo::FromCodePage(std::string_view bytes) { return Cp1252ToUtf8(bytes); }
 bool SimSystemInfo::IsMainThread() { return std::this_thread::get_id() == mainThread_; }
 
+std::string SimSystemInfo::ExpandEnvironment(const std::string& text) {
+    std::string out;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t open = text.find('%', pos);
+        size_t close = open == std::string::npos ? open : text.find('%', open + 1);
+        if (close == std::string::npos) break;
+        auto it = Environment.find(text.substr(open + 1, close - open - 1));
+        if (it == Environment.end()) {
+            // An unknown name keeps its first "%"; the second may open the next reference.
+            out += text.substr(pos, close - pos);
+            pos = close;
+            continue;
+        }
+        out += text.substr(pos, open - pos) + it->second;
+        pos = close + 1;
+    }
+    return out + text.substr(pos);
+}
+
 std::string SimSystemInfo::FormatNativeDateTime(TDateTime t) {
     DateTimeParts p = DecodeDateTime(t);
     char buf[48];

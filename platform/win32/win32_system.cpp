@@ -147,6 +147,18 @@ std::string Win32SystemInfo::FromCodePage(std::string_view bytes) { return FromC
 
 bool Win32SystemInfo::IsMainThread() { return GetCurrentThreadId() == mainThread_; }
 
+std::string Win32SystemInfo::ExpandEnvironment(const std::string& text) {
+    if (text.find('%') == std::string::npos) return text;
+    std::wstring source = Wide(text);
+    DWORD size = ExpandEnvironmentStringsW(source.c_str(), nullptr, 0);
+    if (size == 0) return text;
+    std::wstring buf(size, L'\0');
+    DWORD written = ExpandEnvironmentStringsW(source.c_str(), buf.data(), size);
+    if (written == 0 || written > size) return text;
+    buf.resize(written - 1);
+    return Narrow(buf);
+}
+
 std::string Win32SystemInfo::FormatNativeDateTime(TDateTime t) {
     DateTimeParts p = DecodeDateTime(t);
     SYSTEMTIME st{};

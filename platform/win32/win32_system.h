@@ -33,6 +33,7 @@ public:
     std::string FromCodePage(std::string_view bytes) override;
     bool IsMainThread() override;
     std::string FormatNativeDateTime(TDateTime t) override;
+    std::string ExpandEnvironment(const std::string& text) override;
 
 private:
     unsigned long mainThread_;

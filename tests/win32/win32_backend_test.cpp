@@ -108,6 +108,10 @@ TEST_F(Win32Test, SystemFacts) {
     TDateTime now = platform->Clock().Now();
     EXPECT_GT(now, 40000.0);
     EXPECT_FALSE(sys.FormatNativeDateTime(now).empty());
+    // The starter items name the system folder through the environment.
+    EXPECT_TRUE(SameText(sys.ExpandEnvironment("%SystemRoot%"), sys.WindowsFolder()));
+    EXPECT_TRUE(platform->Files().FileExists(sys.ExpandEnvironment("%SystemRoot%\\System32\\cmd.exe")));
+    EXPECT_EQ(sys.ExpandEnvironment("%PivolaNoSuchName%\\x"), "%PivolaNoSuchName%\\x");
 }
 
 TEST_F(Win32Test, TheLogIsWrittenByTheRealBackend) {
