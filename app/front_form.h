@@ -379,6 +379,7 @@ public:
 protected:
     void LoadLayout() override;
     void AfterFormCreate() override;
+    void DpiChanged(int oldDpi) override;
 
 private:
     void WalkTranslationList(bool registering);

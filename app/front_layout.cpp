@@ -103,10 +103,13 @@ TPanel* MakeSidePanel(TForm* form, TWinControl* column, const char* name, TPanel
     return panel;
 }
 
-// A control across the panel's width, between the margins, growing with the panel.
+// A control across the panel's width, between the margins, growing with the panel. Its
+// top and bottom edges are scaled rather than its height, so that controls that touch in
+// the design still touch, and never overlap, at any DPI.
 void Across(TForm* form, TControl* c, int x, int y, int height) {
     int width = c->Parent()->ClientWidth() - form->Scale96(x) - form->Scale96(kMargin);
-    c->SetBounds(form->Scale96(x), form->Scale96(y), width, form->Scale96(height));
+    int top = form->Scale96(y);
+    c->SetBounds(form->Scale96(x), top, width, form->Scale96(y + height) - top);
     c->SetAnchors(Anchor::Left | Anchor::Top | Anchor::Right);
 }
 
@@ -227,6 +230,13 @@ void TFormFront::LayOutTools() {
         grid[row][0]->SetBounds(left, top, column, Scale96(kButtonHeight));
         grid[row][1]->SetBounds(right, top, column, Scale96(kButtonHeight));
     }
+}
+
+// What the window keeps in pixels besides its controls' rectangles.
+void TFormFront::DpiChanged(int) {
+    tvItems->SetIndent(Scale96(21));
+    Splitter1->MinSize = Scale96(kSideMinWidth);
+    LayOutTools();
 }
 
 // ---- the window's own settings ----------------------------------------------------------

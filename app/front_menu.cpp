@@ -205,6 +205,11 @@ void TFormFront::PopupAtCursor(TPopupMenu* menu, TForm* mainWindow, TComponent* 
     IUserInterface& ui = GetPlatform().UI();
     TPoint at;
     if (!menu || !ui.GetCursorPos(at)) return;
+    // The menu is measured and drawn for the monitor it opens on.
+    if (Painter) {
+        Painter->Dpi = ui.DpiAt(at);
+        menu->ImageSize = Painter->IconSize();
+    }
     Application()->ProcessMessages();
     if (mainWindow) ui.SetForegroundWindow(mainWindow->Handle());
     if (trayIcon) menu->PopupComponent = trayIcon;

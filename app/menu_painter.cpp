@@ -1,6 +1,7 @@
 #include "app/menu_painter.h"
 
 #include "controls/image_list.h"
+#include "util/bitmap.h"
 #include "controls/menus.h"
 #include "platform/platform.h"
 
@@ -45,7 +46,7 @@ int TvdMenusPainter::BarHeight(TMenuItem* level) const {
     int height = 0;
     for (int i = 0; level && i < level->Count(); ++i) {
         TMenuItem* child = level->Items(i);
-        if (child->Visible) height += child->Tag == SeparatorTag ? kSeparatorHeight : kItemHeight;
+        if (child->Visible) height += Scale(child->Tag == SeparatorTag ? kSeparatorHeight : kItemHeight);
     }
     return height;
 }
@@ -61,10 +62,10 @@ void TvdMenusPainter::MeasureItem(TMenuItem* entry, TCanvas& canvas, int& width,
     canvas.Font.Size = FontSize;
     canvas.Font.Style = EntryStyle(entry);
     canvas.Font.Escapement = 0;
-    width = canvas.TextWidth(entry->Caption) + (FindBarItem(entry) >= 0 ? 45 : 23);
+    width = canvas.TextWidth(entry->Caption) + Scale(FindBarItem(entry) >= 0 ? 45 : 23);
     // Room for the submenu arrow.
-    if (entry->Count() > 0) width += 7;
-    height = kItemHeight;
+    if (entry->Count() > 0) width += Scale(7);
+    height = Scale(kItemHeight);
 }
 
 void TvdMenusPainter::DrawItem(TMenuItem* entry, TCanvas& canvas, TRect rect, bool selected, TImageList* images) {
@@ -79,26 +80,37 @@ void TvdMenusPainter::DrawItem(TMenuItem* entry, TCanvas& canvas, TRect rect, bo
     canvas.Font.Style = EntryStyle(entry);
     canvas.Font.Escapement = 0;
 
-    if (hasImage && images) images->Draw(canvas, x0 + 2, bottom - 18, entry->ImageIndex, enabled);
+    // The picture's frame: 18 x 19 at 96 DPI, one pixel in from the left and the bottom.
+    int frameLeft = x0 + Scale(1), frameRight = x0 + Scale(18), frameTop = bottom - Scale(19);
+    // The picture in the middle of the frame, at the small-icon size; a list of smaller
+    // pictures (the store's are 16 x 16) is scaled up to it.
+    if (hasImage && images && entry->ImageIndex < images->Count()) {
+        int size = IconSize();
+        int x = (frameLeft + frameRight + 1 - size) / 2, y = (frameTop + bottom - size) / 2;
+        if (images->Width() == size && images->Height() == size)
+            images->Draw(canvas, x, y, entry->ImageIndex, enabled);
+        else
+            canvas.Draw(x, y, Scaled(images->Image(entry->ImageIndex), size, size), !enabled);
+    }
 
     // Unselected, the frame is drawn in the menu colour to erase one left by an earlier
     // selection of the same entry.
     bool raised = hasImage && selected;
     TColor light = raised ? Sys(SysColorIndex::BtnHighlight) : Sys(SysColorIndex::Menu);
     TColor dark = raised ? Sys(SysColorIndex::BtnShadow) : Sys(SysColorIndex::Menu);
-    Line(canvas, light, x0 + 1, bottom - 19, x0 + 18, bottom - 19);
-    Line(canvas, light, x0 + 1, bottom - 19, x0 + 1, bottom - 1);
-    Line(canvas, dark, x0 + 18, bottom - 19, x0 + 18, bottom - 1);
-    Line(canvas, dark, x0 + 1, bottom - 1, x0 + 19, bottom - 1);
+    Line(canvas, light, frameLeft, frameTop, frameRight, frameTop);
+    Line(canvas, light, frameLeft, frameTop, frameLeft, bottom - 1);
+    Line(canvas, dark, frameRight, frameTop, frameRight, bottom - 1);
+    Line(canvas, dark, frameLeft, bottom - 1, frameRight + 1, bottom - 1);
 
     canvas.Brush.Clear = false;
     canvas.Brush.Color = selected && enabled ? Sys(SysColorIndex::Highlight) : Sys(SysColorIndex::Menu);
-    canvas.FillRect(TRect{hasImage ? x0 + 20 : x0, rect.Top, rect.Right, rect.Bottom});
+    canvas.FillRect(TRect{hasImage ? x0 + Scale(20) : x0, rect.Top, rect.Right, rect.Bottom});
 
     // The caption goes over the fill without a background of its own: the embossed
     // caption of a disabled entry is two draws, and the second must not cover the first.
     canvas.Brush.Clear = true;
-    TRect text{x0 + 23, rect.Top, rect.Right, rect.Bottom};
+    TRect text{x0 + Scale(23), rect.Top, rect.Right, rect.Bottom};
     if (enabled) {
         canvas.Font.Color = selected ? Sys(SysColorIndex::HighlightText) : Sys(SysColorIndex::MenuText);
         canvas.DrawText(entry->Caption, text, kEntryText);
@@ -133,8 +145,10 @@ void TvdMenusPainter::DrawHeading(TMenuItem* entry, TCanvas& canvas, bool, TRect
     canvas.Brush.Color = Sys(SysColorIndex::Menu);
     canvas.FillRect(rect);
 
-    Line(canvas, Sys(SysColorIndex::BtnShadow), x0, rect.Bottom - 10, rect.Right, rect.Bottom - 10);
-    Line(canvas, Sys(SysColorIndex::BtnHighlight), x0, rect.Bottom - 9, rect.Right, rect.Bottom - 9);
+    // The etched line runs through the middle of the row.
+    int etch = rect.Bottom - Scale(10);
+    Line(canvas, Sys(SysColorIndex::BtnShadow), x0, etch, rect.Right, etch);
+    Line(canvas, Sys(SysColorIndex::BtnHighlight), x0, etch + 1, rect.Right, etch + 1);
 
     // The caption sits on the menu colour, so it interrupts the etched line. Its
     // accelerator marks are taken out here rather than left to the system's hide-prefix
@@ -156,7 +170,8 @@ void TvdMenusPainter::DrawBar(TMenuItem* entry, const std::string& caption, TCan
 
     canvas.Brush.Clear = false;
     canvas.Brush.Color = Sys(SysColorIndex::InactiveCaption);
-    canvas.FillRect(TRect{0, 0, 19, h - 1});
+    int barWidth = Scale(kBarOffset);
+    canvas.FillRect(TRect{0, 0, barWidth - 1, h - 1});
 
     // The rotated font is derived from the canvas's current one and given back afterwards,
     // so the entry drawing that follows in the same canvas is not turned.
@@ -170,7 +185,7 @@ void TvdMenusPainter::DrawBar(TMenuItem* entry, const std::string& caption, TCan
     // shows the plain words.
     std::string shown = StripAccelerators(caption);
     int textHeight = canvas.TextHeight(shown);
-    canvas.TextRect(TRect{0, 0, 20, h}, (20 - textHeight) / 2, h - 4, shown);
+    canvas.TextRect(TRect{0, 0, barWidth, h}, (barWidth - textHeight) / 2, h - Scale(4), shown);
     canvas.Font = previous;
 }
 

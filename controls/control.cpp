@@ -147,7 +147,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     if (peer_) peer_->SetBounds(bounds_);
     BoundsChanged();
     // An aligned control that changes its own size moves its neighbours.
-    if (parent_ && align_ != TAlign::None && !parent_->Aligning()) parent_->Realign();
+    if (parent_ && align_ != TAlign::None && !parent_->Aligning() && !TWinControl::Scaling()) parent_->Realign();
 }
 
 void TControl::SetAlign(TAlign align) {
@@ -213,12 +213,84 @@ void TWinControl::CreateChildPeers() {
 }
 
 void TWinControl::BoundsChanged() {
+    if (Scaling()) return;
     TRect client = ClientRect();
     if (TSize{client.Width(), client.Height()} != laidOutClient_) Realign();
+    ReportResize();
+}
+
+void TWinControl::ReportResize() {
     TSize size{Width(), Height()};
     if (size == lastSize_) return;
     lastSize_ = size;
     if (OnResize) Application()->Guard(this, [&] { OnResize(this); });
+}
+
+namespace {
+int scalingDepth = 0;
+
+// Rounded to the nearest pixel, halves away from zero, as Scale96 rounds.
+int ScaleBy(int value, int num, int den) {
+    long long v = static_cast<long long>(value) * num;
+    return static_cast<int>(v >= 0 ? (v + den / 2) / den : -((-v + den / 2) / den));
+}
+}  // namespace
+
+bool TWinControl::Scaling() { return scalingDepth > 0; }
+
+void TWinControl::CollectDescendants(std::vector<TControl*>& out) const {
+    for (auto* c : controls_) {
+        out.push_back(c);
+        if (auto* w = dynamic_cast<TWinControl*>(c)) w->CollectDescendants(out);
+    }
+}
+
+void TWinControl::ScaleContents(int num, int den, const std::function<void()>& resize) {
+    if (num <= 0 || den <= 0) return;
+    auto s = [&](int v) { return ScaleBy(v, num, den); };
+    // Every rectangle is taken before any is set: setting one moves anchored neighbours.
+    std::vector<TControl*> all;
+    CollectDescendants(all);
+    std::vector<TRect> rects;
+    std::vector<TSize> mins;
+    for (auto* c : all) {
+        rects.push_back(c->bounds_);
+        mins.push_back({c->minWidth_, c->minHeight_});
+    }
+    std::vector<TWinControl*> containers{this};
+    for (auto* c : all)
+        if (auto* w = dynamic_cast<TWinControl*>(c)) containers.push_back(w);
+    std::vector<TSize> laidOut;
+    for (auto* w : containers) laidOut.push_back(w->laidOutClient_);
+
+    ++scalingDepth;
+    try {
+        if (resize) resize();
+        for (size_t i = 0; i < all.size(); ++i) {
+            TControl* c = all[i];
+            const TRect& r = rects[i];
+            c->minWidth_ = s(mins[i].cx);
+            c->minHeight_ = s(mins[i].cy);
+            // Edges, not sizes: controls that touch keep touching.
+            c->SetBounds(s(r.Left), s(r.Top), s(r.Right) - s(r.Left), s(r.Bottom) - s(r.Top));
+        }
+    } catch (...) {
+        --scalingDepth;
+        throw;
+    }
+    --scalingDepth;
+
+    // Each container's children now stand as its scaled layout put them; the layout
+    // that follows moves anchored ones by what its real size differs from that.
+    for (size_t i = 0; i < containers.size(); ++i)
+        if (laidOut[i].cx >= 0) containers[i]->laidOutClient_ = {s(laidOut[i].cx), s(laidOut[i].cy)};
+    for (auto* w : containers) {
+        w->Realign();
+        w->ReportResize();
+    }
+    FontChanged();
+    for (auto* c : all)
+        if (!c->parentFont_) c->FontChanged();
 }
 
 void TWinControl::FontChanged() {

@@ -3,6 +3,7 @@
 // lays its children out; a native peer, where one exists, mirrors it. Every control has
 // one peer of its family's interface; the common verbs of IControlPeer are forwarded
 // here once for all kinds.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -142,6 +143,13 @@ public:
     // The control's size changed (its children are laid out already).
     TNotifyEvent OnResize;
     bool Aligning() const { return aligning_ > 0; }
+    // For a change of the screen's DPI: every child's rectangle and minimum size, at any
+    // depth, times num / den, then laid out again and given its font anew (a font's
+    // points make other pixels now). `resize` gives this control its own new size first.
+    void ScaleContents(int num, int den, const std::function<void()>& resize);
+    // While contents are being scaled, nothing lays itself out: every rectangle is set
+    // from the one it had before, and the layout runs once at the end.
+    static bool Scaling();
 
     // ---- the keyboard focus ----
     // Whether Tab stops on the control.
@@ -168,6 +176,8 @@ protected:
     int AlignControls(TRect area);
 
 private:
+    void CollectDescendants(std::vector<TControl*>& out) const;
+    void ReportResize();
     friend class TControl;
     std::vector<TControl*> controls_;
     TSize laidOutClient_{-1, -1};

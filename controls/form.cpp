@@ -49,6 +49,8 @@ void TForm::HandleNeeded() {
     if (state_ != WindowState::Normal) form->SetWindowState(state_);
     ClientChanged(form->ClientSize());
     CreateChildPeers();
+    // A window made on a monitor of another DPI than the one its layout was made for.
+    if (int actual = form->Dpi(); dpi_ > 0 && actual > 0 && actual != dpi_) ChangeDpi(actual, nullptr);
     if (!enabled_) form->SetEnabled(false);
     if (visible_) form->SetVisible(true);
 }
@@ -71,17 +73,47 @@ void TForm::SetMinTrackSize(int width, int height) {
     if (IFormPeer* form = FormPeer()) form->SetMinTrackSize(minTrack_);
 }
 
+int TForm::Dpi() const {
+    if (dpi_ > 0) return dpi_;
+    int ppi = FormPeer() ? FormPeer()->Dpi() : GetPlatform().System().ScreenPixelsPerInch();
+    return ppi > 0 ? ppi : 96;
+}
+
 int TForm::Scale96(int pixels) const {
-    int ppi = GetPlatform().System().ScreenPixelsPerInch();
-    return ppi == 96 || ppi <= 0 ? pixels : (pixels * ppi + 48) / 96;
+    int ppi = Dpi();
+    return ppi == 96 ? pixels : (pixels * ppi + 48) / 96;
+}
+
+void TForm::PeerDpiChanged(int dpi, const TRect& suggested) {
+    Application()->Guard(this, [&] { ChangeDpi(dpi, &suggested); });
+}
+
+void TForm::ChangeDpi(int dpi, const TRect* suggested) {
+    int old = Dpi();
+    if (dpi <= 0 || dpi == old) {
+        if (suggested) SetBounds(suggested->Left, suggested->Top, suggested->Width(), suggested->Height());
+        return;
+    }
+    dpi_ = dpi;
+    auto scale = [&](int v) { return (v * dpi + old / 2) / old; };
+    TSize client = client_;
+    TSize minTrack = minTrack_;
+    ScaleContents(dpi, old, [&] {
+        if (minTrack.cx > 0 || minTrack.cy > 0) SetMinTrackSize(scale(minTrack.cx), scale(minTrack.cy));
+        if (suggested) SetBounds(suggested->Left, suggested->Top, suggested->Width(), suggested->Height());
+        else SetClientSize(scale(client.cx), scale(client.cy));
+    });
+    DpiChanged(old);
 }
 
 void TForm::ClientChanged(TSize client) {
     client_ = client;
-    Realign();
+    if (!Scaling()) Realign();
 }
 
 void TForm::AfterConstruction() {
+    // The layout is written for the DPI of the screen the window will show on.
+    dpi_ = Dpi();
     BeforeLoad();
     LoadLayout();
     AfterLoad();

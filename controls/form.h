@@ -50,6 +50,8 @@ public:
     void SetMinTrackSize(int width, int height);
     // A length in pixels at 96 dots per inch, as this window's screen shows it.
     int Scale96(int pixels) const;
+    // The dots per inch the window is laid out for: its monitor's, once it has a window.
+    int Dpi() const;
     // The button that the Escape key presses.
     TButton* CancelControl = nullptr;
     // The button that the Enter key presses, unless the focus is on another push button
@@ -91,6 +93,9 @@ protected:
     virtual void DoDestroy();
     // Window messages the model handles; true when handled.
     virtual bool HandleMessage(uint32_t msg, uintptr_t wParam, intptr_t lParam, intptr_t& result) { return false; }
+    // The window was laid out anew for another DPI (its children's rectangles are scaled
+    // already); a window rescales here what it keeps in pixels besides them.
+    virtual void DpiChanged(int oldDpi) {}
     virtual FormParams CreateParams() const;
 
     void VisibleChanged() override;
@@ -103,6 +108,10 @@ private:
     bool PeerMessage(uint32_t msg, uintptr_t wParam, intptr_t lParam, intptr_t& result) override;
     void PeerCancelKey() override;
     void PeerDefaultKey() override;
+    void PeerDpiChanged(int dpi, const TRect& suggested) override;
+    // Scales the layout to `dpi`, the window taking `suggested` as its outer rectangle,
+    // or its client size scaled where the system suggests none.
+    void ChangeDpi(int dpi, const TRect* suggested);
     void ClientChanged(TSize client);
     // The push button that Enter presses now, drawn as the default one.
     TButton* EnterButton() const;
@@ -116,6 +125,7 @@ private:
     TSize client_;
     TSize minTrack_;
     bool clientWanted_ = false;  // the client size was asked for before the window existed
+    int dpi_ = 0;                // the DPI of the layout; 0 until the layout begins
     bool rtl_ = false;
     bool closeEnabled_ = true;
 };

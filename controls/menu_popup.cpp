@@ -12,6 +12,7 @@
 #include "controls/application.h"
 #include "controls/canvas.h"
 #include "controls/image_list.h"
+#include "util/bitmap.h"
 #include "platform/ui.h"
 
 namespace pv {
@@ -227,6 +228,8 @@ private:
         if (images && item.ImageIndex >= 0 && item.ImageIndex < images->Count()) {
             v.HasImage = true;
             v.Image = images->Image(item.ImageIndex);
+            if (menu_.ImageSize > 0 && (v.Image.Width != menu_.ImageSize || v.Image.Height != menu_.ImageSize))
+                v.Image = Scaled(v.Image, menu_.ImageSize, menu_.ImageSize);
         }
         v.Children = Level(item);
         v.SubMenu = item.Count() > 0;

@@ -74,6 +74,9 @@ public:
 
     TMenuItem* Items() const { return items_; }
     TImageList* Images = nullptr;
+    // The side the pictures beside standard entries are shown at (the system's small-icon
+    // size for the screen); 0: the list's own size.
+    int ImageSize = 0;
     bool AutoLineReduction = true;
     bool AutoHotkeys = true;
     bool OwnerDraw = false;

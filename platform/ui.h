@@ -85,6 +85,8 @@ public:
     // The folder browser; true with the chosen folder, false when cancelled.
     virtual bool BrowseForFolder(const FolderBrowseRequest& request, std::string& folder) = 0;
     virtual bool GetCursorPos(TPoint& pos) = 0;
+    // The dots per inch of the monitor that holds the point (screen coordinates).
+    virtual int DpiAt(TPoint at) = 0;
     virtual void SetForegroundWindow(NativeHandle window) = 0;
     virtual void PostNullMessage(NativeHandle window) = 0;
     // Turns off the system's window ghosting; false when the system lacks it.

@@ -70,6 +70,7 @@ public:
     void SetRightToLeft(bool rtl) override { form_.RightToLeft = rtl; }
     void SetFont(const FontSpec& font) override { form_.Font = font; }
     void BringToFront() override { ++form_.BroughtToFront; }
+    int Dpi() override { return form_.MonitorDpi > 0 ? form_.MonitorDpi : ui_.Owner().SimSystem().PixelsPerInch; }
     void SetFocus() override { form_.TakeFocus(); }
 
 private:
@@ -83,6 +84,11 @@ void SimForm::UserSetPlacement(const WindowPlacement& p) {
     Placement = p;
     Bounds = p.Normal;
     FormSink->PeerPlacementChanged(p, Visible, ClientSize());
+}
+
+void SimForm::UserMoveToDpi(int dpi, const TRect& suggested) {
+    MonitorDpi = dpi;
+    FormSink->PeerDpiChanged(dpi, suggested);
 }
 
 void SimForm::UserResize(int width, int height) {

@@ -16,6 +16,8 @@ struct SimForm : SimControl {
     bool RightToLeft = false;
     int BroughtToFront = 0;
     TSize MinTrackSize;
+    // The DPI of the simulated monitor the window is on; 0: the desktop's PixelsPerInch.
+    int MonitorDpi = 0;
     const std::string& Caption() const { return Text; }
     TSize ClientSize() const {
         return {Placement.Normal.Width() - kSimFrameWidth, Placement.Normal.Height() - kSimFrameHeight};
@@ -28,6 +30,9 @@ struct SimForm : SimControl {
     void UserPressEscape() { FormSink->PeerCancelKey(); }
     // The user presses Enter where the focused control does not take it itself.
     void UserPressEnter() { FormSink->PeerDefaultKey(); }
+    // The user drags the window onto a monitor of another DPI; the system suggests the
+    // window's outer rectangle there, as it does with a window that is aware of it.
+    void UserMoveToDpi(int dpi, const TRect& suggested);
 };
 
 }  // namespace pv::sim

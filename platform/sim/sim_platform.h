@@ -292,6 +292,8 @@ public:
     bool ShowOpenFileDialog(const OpenFileRequest& request, std::string& file) override;
     bool BrowseForFolder(const FolderBrowseRequest& request, std::string& folder) override;
     bool GetCursorPos(TPoint& pos) override;
+    // Every simulated monitor shows at the desktop's PixelsPerInch.
+    int DpiAt(TPoint) override;
     void SetForegroundWindow(NativeHandle window) override { Foreground.push_back(window); }
     void PostNullMessage(NativeHandle window) override { NullMessages.push_back(window); }
     bool DisableWindowsGhosting() override;

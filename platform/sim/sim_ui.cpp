@@ -29,6 +29,8 @@ bool SimControl::UserFocus() {
     return true;
 }
 
+int SimUserInterface::DpiAt(TPoint) { return owner_.SimSystem().PixelsPerInch; }
+
 bool SimUserInterface::GetCursorPos(TPoint& pos) {
     if (!CursorAvailable) return false;
     pos = Cursor;

@@ -32,6 +32,10 @@ public:
     virtual void PeerCancelKey() = 0;
     // The window's default key (Enter) was pressed where no control takes it itself.
     virtual void PeerDefaultKey() = 0;
+    // The window now shows on a screen of another DPI (moved to another monitor, or the
+    // user changed the scale); `suggested` is the outer rectangle the system proposes for
+    // it at the new DPI. A sink that keeps no geometry of its own may ignore it.
+    virtual void PeerDpiChanged(int dpi, const TRect& suggested) {}
 };
 
 struct FormParams {
@@ -56,6 +60,8 @@ public:
     virtual void SetCloseEnabled(bool enabled) = 0;
     virtual void SetRightToLeft(bool rtl) = 0;
     virtual void BringToFront() = 0;
+    // The dots per inch of the monitor the window is on (96 at 100 %).
+    virtual int Dpi() = 0;
 };
 
 }  // namespace pv

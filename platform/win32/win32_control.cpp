@@ -1,4 +1,5 @@
 #include "platform/win32/win32_control.h"
+#include "platform/win32/win32_dpi.h"
 
 #include <map>
 #include <tuple>
@@ -18,8 +19,10 @@ struct FontKey {
     std::string Name;
     int Size;
     bool Bold, Italic, Underline;
+    int Dpi;
     bool operator<(const FontKey& o) const {
-        return std::tie(Name, Size, Bold, Italic, Underline) < std::tie(o.Name, o.Size, o.Bold, o.Italic, o.Underline);
+        return std::tie(Name, Size, Bold, Italic, Underline, Dpi) <
+               std::tie(o.Name, o.Size, o.Bold, o.Italic, o.Underline, o.Dpi);
     }
 };
 
@@ -47,14 +50,12 @@ TOOLINFOW ToolOf(HWND control, std::wstring& text) {
 
 }  // namespace
 
-HFONT FontHandle(const FontSpec& f) {
+HFONT FontHandle(const FontSpec& f, int dpi) {
     static std::map<FontKey, HFONT> fonts;
-    FontKey key{f.Name, f.Size, f.Bold, f.Italic, f.Underline};
+    if (dpi <= 0) dpi = SystemDpi();
+    FontKey key{f.Name, f.Size, f.Bold, f.Italic, f.Underline, dpi};
     auto it = fonts.find(key);
     if (it != fonts.end()) return it->second;
-    HDC dc = GetDC(nullptr);
-    int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(nullptr, dc);
     HFONT font = CreateFontW(-MulDiv(f.Size, dpi, 72), 0, 0, 0, f.Bold ? FW_BOLD : FW_NORMAL, f.Italic, f.Underline, 0,
                              DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, Wide(f.Name).c_str());
     fonts[key] = font;
@@ -125,7 +126,8 @@ void Win32ControlPeer::DoSetFocus() {
 void Win32ControlPeer::DoSetText(const std::string& text) { SetWindowTextW(hwnd_, Wide(text).c_str()); }
 
 void Win32ControlPeer::DoSetFont(const FontSpec& font) {
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(font)), TRUE);
+    // A font's points become pixels at the DPI of the monitor the window is on.
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(font, WindowDpi(hwnd_))), TRUE);
 }
 
 void Win32ControlPeer::DoSetHint(const std::string& hint) {

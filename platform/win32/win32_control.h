@@ -12,8 +12,9 @@
 namespace pv::win32 {
 
 // The one font object per font description, shared by every window that shows it and
-// kept until the process ends (a program shows a handful of fonts).
-HFONT FontHandle(const FontSpec& font);
+// kept until the process ends (a program shows a handful of fonts). Without a DPI, the
+// font is made for the screen's DPI.
+HFONT FontHandle(const FontSpec& font, int dpi = 0);
 
 class Win32ControlPeer {
 public:

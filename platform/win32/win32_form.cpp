@@ -2,6 +2,7 @@
 // hands its children's messages to their peers and tells the model about placement,
 // closing and the cancel key.
 #include "platform/win32/win32_control.h"
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_ui.h"
 
 namespace pv::win32 {
@@ -12,6 +13,8 @@ namespace {
 
 const wchar_t* kMessageClass = L"PivolaMessageWindow";
 const wchar_t* kFormProp = L"PivolaForm";
+// WM_DPICHANGED, which the headers for the oldest system the program runs on lack.
+constexpr UINT kDpiChanged = 0x02E0;
 
 class Win32MessageWindow final : public IMessageWindow {
 public:
@@ -156,6 +159,7 @@ public:
     void BringToFront() override {
         if (IsWindowVisible(hwnd_)) ::SetForegroundWindow(hwnd_);
     }
+    int Dpi() override { return WindowDpi(hwnd_); }
     void SetFocus() override { DoSetFocus(); }
     // The window passes the focus on to a control (WM_SETFOCUS below), which reports it.
     void FocusTaken() override {}
@@ -211,6 +215,14 @@ public:
                     return 0;
                 }
                 break;
+            case kDpiChanged:
+                // The model lays itself out again at the new DPI and takes the rectangle
+                // the system suggests, which keeps the window under the pointer.
+                return GuardedCall([&] {
+                    const RECT& r = *reinterpret_cast<const RECT*>(lp);
+                    self->sink_.PeerDpiChanged(HIWORD(wp), TRect{r.left, r.top, r.right, r.bottom});
+                    return LRESULT(0);
+                });
             case WM_SIZE:
             case WM_MOVE:
             case WM_SHOWWINDOW: {

@@ -2,6 +2,7 @@
 // application-wide operations. Each control family's peers and factory live in the
 // family's own file (win32_<family>.cpp).
 #include "platform/win32/win32_common.h"
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_ui.h"
 
 namespace pv::win32 {
@@ -15,6 +16,8 @@ Win32UserInterface::Win32UserInterface() {
                                              ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&icc);
 }
+
+int Win32UserInterface::DpiAt(TPoint at) { return PointDpi(POINT{at.X, at.Y}); }
 
 bool Win32UserInterface::GetCursorPos(TPoint& pos) {
     POINT p;

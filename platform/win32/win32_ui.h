@@ -33,6 +33,7 @@ public:
     bool ShowOpenFileDialog(const OpenFileRequest& request, std::string& file) override;
     bool BrowseForFolder(const FolderBrowseRequest& request, std::string& folder) override;
     bool GetCursorPos(TPoint& pos) override;
+    int DpiAt(TPoint at) override;
     void SetForegroundWindow(NativeHandle window) override;
     void PostNullMessage(NativeHandle window) override;
     bool DisableWindowsGhosting() override;

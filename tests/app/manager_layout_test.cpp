@@ -1,6 +1,8 @@
 // The manager window's layout: every control's rectangle at the designed size and at the
 // smallest size the user can drag the window to, the side column's splitter, and that the
 // native controls get the model's rectangles.
+#include <map>
+
 #include "controls/buttons.h"
 #include "controls/combo_box.h"
 #include "controls/edit.h"
@@ -154,6 +156,87 @@ TEST_F(ManagerLayoutTest, EveryNativeControlHasItsModelsRectangleAndText) {
     EXPECT_GT(checked, 40);
     EXPECT_FALSE(Front()->tvUndo->HasPeer()) << "the undo copy never gets a window";
     EXPECT_FALSE(Front()->edtFileType->HasPeer()) << "the hidden panel's fields neither";
+}
+
+// The designed layout at the screen's DPI: every length of the 96-DPI design grows by the
+// same factor, and the side column still fits without a scroll bar. Each DPI starts on a
+// fresh desktop, as a placement saved at another DPI would be restored.
+struct DpiCase {
+    int dpi, width, height, side, splitter, strip, toolTop, button;
+};
+
+class ManagerLayoutAtDpiTest : public ManagerLayoutTest, public ::testing::WithParamInterface<DpiCase> {};
+
+TEST_P(ManagerLayoutAtDpiTest, TheDesignScalesWithTheScreensDpi) {
+    const DpiCase& c = GetParam();
+    sim.SimSystem().PixelsPerInch = c.dpi;
+    Start();
+    TFormFront* f = Front();
+    ASSERT_EQ(f->Dpi(), c.dpi);
+    EXPECT_EQ(f->ClientWidth(), c.width);
+    EXPECT_EQ(f->ClientHeight(), c.height);
+    int above = c.height - c.strip;
+    EXPECT_EQ(f->StatusBarHelp->BoundsRect(), (TRect{0, above, c.width, c.height}));
+    EXPECT_EQ(f->PanelSide->BoundsRect(), (TRect{0, 0, c.side, above}));
+    EXPECT_EQ(f->Splitter1->BoundsRect(), (TRect{c.side, 0, c.side + c.splitter, above}));
+    EXPECT_EQ(f->tvItems->BoundsRect(), (TRect{c.side + c.splitter, 0, c.width, above}));
+    EXPECT_FALSE(f->PanelSide->VertScrollBarVisible()) << "the four panels fit";
+    for (TPanel* h : {f->pnlAddItemHeader, f->pnlEditItemHeader, f->pnlEditLaunchHeader, f->pnlToolsHeader})
+        EXPECT_EQ(h->BoundsRect(), (TRect{0, 0, c.side, c.strip})) << h->Name();
+    EXPECT_EQ(f->BitBtnMoveDown->Top(), c.toolTop);
+    EXPECT_EQ(f->BitBtnMoveDown->Height(), c.button);
+    ExpectNoOverlaps(f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpis, ManagerLayoutAtDpiTest,
+                         // The height is the least the scaled smallest window size (630
+                                         // outside) leaves, where that is more than 594 scaled.
+                         ::testing::Values(DpiCase{96, 776, 594, 175, 6, 20, 23, 24},
+                                           DpiCase{120, 970, 788 - sim::kSimFrameHeight, 219, 8, 25, 29, 30},
+                                           DpiCase{144, 1164, 945 - sim::kSimFrameHeight, 263, 9, 30, 35, 36},
+                                           DpiCase{192, 1552, 1260 - sim::kSimFrameHeight, 350, 12, 40, 46, 48}),
+                         [](const ::testing::TestParamInfo<DpiCase>& info) { return std::to_string(info.param.dpi); });
+
+// Dragged onto a monitor of another DPI, the window takes the rectangle the system
+// suggests and lays itself out for that DPI; back on the first monitor every control has
+// its rectangle of before again.
+TEST_F(ManagerLayoutTest, MovedToAMonitorOfAnotherDpiTheWindowScalesAndComesBackUnchanged) {
+    Start();
+    TFormFront* f = Front();
+    std::map<std::string, TRect> before;
+    for (int i = 0; i < f->ComponentCount(); ++i)
+        if (auto* c = dynamic_cast<TControl*>(f->Components(i))) before[c->Name()] = c->BoundsRect();
+    TRect outer = f->BoundsRect();
+
+    for (int dpi : {144, 192}) {
+        SCOPED_TRACE(::testing::Message() << dpi << " DPI");
+        int width = outer.Width() * dpi / 96, height = outer.Height() * dpi / 96;
+        Window()->UserMoveToDpi(dpi, TRect{1400, 50, 1400 + width, 50 + height});
+        EXPECT_EQ(f->Dpi(), dpi);
+        EXPECT_EQ(f->BoundsRect(), (TRect{1400, 50, 1400 + width, 50 + height})) << "the suggested rectangle";
+        auto scaled = [&](int pixels) { return (pixels * dpi + 48) / 96; };
+        int side = scaled(175), strip = scaled(20);
+        EXPECT_EQ(f->PanelSide->Width(), side);
+        EXPECT_EQ(f->StatusBarHelp->BoundsRect(), (TRect{0, f->ClientHeight() - strip, f->ClientWidth(), f->ClientHeight()}));
+        EXPECT_EQ(f->tvItems->BoundsRect().Right, f->ClientWidth()) << "the tree fills the rest";
+        EXPECT_EQ(f->pnlToolsHeader->Height(), strip);
+        EXPECT_EQ(f->edtFileCap->BoundsRect().Right, side - scaled(7)) << "fields end at the scaled margin";
+        EXPECT_EQ(f->BitBtnMoveUp->Height(), scaled(24));
+        EXPECT_EQ(f->Splitter1->MinSize, scaled(150));
+        EXPECT_EQ(f->MinWidth(), scaled(500)) << "the smallest size the user can drag it to";
+        EXPECT_FALSE(f->PanelSide->VertScrollBarVisible());
+        ExpectNoOverlaps(f);
+        for (const auto& [handle, native] : sim.SimUI().Controls)
+            for (const auto& [name, rect] : before)
+                if (auto* c = dynamic_cast<TControl*>(f->FindComponent(name)); c && c->HasPeer() && c->Handle() == handle) {
+                    EXPECT_EQ(native->Bounds, c->BoundsRect()) << name << ": the native control follows";
+                }
+
+        Window()->UserMoveToDpi(96, outer);
+        EXPECT_EQ(f->BoundsRect(), outer);
+        for (const auto& [name, rect] : before)
+            EXPECT_EQ(dynamic_cast<TControl*>(f->FindComponent(name))->BoundsRect(), rect) << name;
+    }
 }
 
 }  // namespace

@@ -343,5 +343,65 @@ TEST_F(MenuPainterTest, HeadingBesideTheSideBar) {
     EXPECT_EQ(At(20, 0), Sys(SysColorIndex::Menu));
 }
 
+// Every length of the painter grows with the screen's DPI, rounded as the windows round
+// their 96-DPI pixels: rows, separators, the side bar, the picture's frame, the caption's
+// place and the measured padding.
+TEST_F(MenuPainterTest, EveryLengthScalesWithTheDpi) {
+    struct Case {
+        int dpi, row, separator, bar, frameLeft, frameRight, captionPad, barPad, arrow, etch;
+    } cases[] = {
+        {96, 19, 8, 20, 1, 18, 23, 45, 7, 10},
+        {120, 24, 10, 25, 1, 23, 29, 56, 9, 13},
+        {144, 29, 12, 30, 2, 27, 35, 68, 11, 15},
+        {192, 38, 16, 40, 2, 36, 46, 90, 14, 20},
+    };
+    BuildProgramLevel();
+    painter.UseMenuFont = false;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.dpi << " DPI");
+        painter.Dpi = c.dpi;
+        surface = std::make_unique<sim::SimBitmapCanvas>(300, 200, kUntouched);
+        canvas = std::make_unique<TCanvas>(*surface);
+
+        int width = -1, height = -1;
+        painter.MeasureItem(about, *canvas, width, height);
+        EXPECT_EQ(height, c.row);
+        EXPECT_EQ(width, 7 * 8 + c.barPad) << "beside the bar";
+        TMenuItem* parent = Add(level, "Program");
+        Add(parent, "Child");
+        painter.MeasureItem(parent, *canvas, width, height);
+        EXPECT_EQ(width, 7 * 7 + c.barPad + c.arrow) << "with the submenu arrow";
+        level->Remove(parent);
+        EXPECT_EQ(painter.BarHeight(level), 3 * c.row + c.separator);
+
+        // Help, selected, beside the bar: the frame and the fill move right by the bar.
+        painter.DrawItem(help, *canvas, TRect{0, 0, 300, c.row}, true, images);
+        int x0 = c.bar;
+        EXPECT_EQ(At(x0 + c.frameLeft, 0), Sys(SysColorIndex::BtnHighlight)) << "frame's top left";
+        EXPECT_EQ(At(x0 + c.frameLeft - 1, 0), kUntouched);
+        EXPECT_EQ(At(x0 + c.frameRight, 0), Sys(SysColorIndex::BtnShadow)) << "frame's right";
+        EXPECT_EQ(At(x0 + c.frameRight, c.row - 1), Sys(SysColorIndex::BtnShadow)) << "frame's bottom";
+        EXPECT_EQ(At(x0 + (c.frameLeft + c.frameRight) / 2, c.row / 2), ArgbToColorRef(kImageArgb))
+            << "the picture in the middle of its frame";
+        EXPECT_EQ(At(x0 + c.bar, 0), Sys(SysColorIndex::Highlight)) << "fill after the picture's column";
+        EXPECT_EQ(At(x0 + c.bar - 1, 0), kUntouched);
+        ASSERT_EQ(Texts().size(), 2u);
+        EXPECT_EQ(Texts()[0].X, x0 + c.captionPad) << "caption";
+        // The side bar over the level's height less one pixel, one column short of its width.
+        int h = 3 * c.row + c.separator;
+        EXPECT_EQ(At(c.bar - 2, h - 2), Sys(SysColorIndex::InactiveCaption));
+        EXPECT_EQ(At(c.bar - 1, 0), kUntouched);
+        EXPECT_EQ(At(0, h - 1), kUntouched);
+        EXPECT_EQ(Texts()[1].Clip, (TRect{0, 0, c.bar, h}));
+
+        // A heading's etched line through the middle of its row.
+        TMenuItem* heading = Add(level, "Tools", -100);
+        painter.DrawHeading(heading, *canvas, false, TRect{0, 100, 300, 100 + c.row});
+        EXPECT_EQ(At(299, 100 + c.row - c.etch), Sys(SysColorIndex::BtnShadow));
+        EXPECT_EQ(At(299, 100 + c.row - c.etch + 1), Sys(SysColorIndex::BtnHighlight));
+        level->Remove(heading);
+    }
+}
+
 }  // namespace
 }  // namespace pv

@@ -181,6 +181,30 @@ TEST_F(TrayMenuTest, TheHotKeyShowsTheKeptMenuUntilAReloadOrTheFontOption) {
     }
 }
 
+// On a screen of 144 DPI the menu is measured and drawn for it: the rows the program
+// draws itself are 29 pixels high (19 at 96 DPI), and the pictures of the entries the
+// system draws are 24 x 24, the small-icon size there.
+TEST_F(TrayMenuTest, OnAScreenOfAnotherDpiTheRowsAndPicturesGrowWithIt) {
+    sim.SimSystem().PixelsPerInch = 144;
+    PutLevel("", "^Folder|Games\r\n^SpeSep|Tools\r\n");
+    PutLevel("Games\\", "^NorSep|\r\n");
+    Start();
+    app->Run();
+    Front()->PopupAtCursor(Front()->pmItems, Front(), nullptr);
+    ASSERT_EQ(sim.SimUI().Menus.size(), 1u);
+    const auto& shown = sim.SimUI().Menus[0];
+    ASSERT_GE(shown.Entries.size(), 2u);
+    const MenuEntryView& games = shown.Entries[0];
+    EXPECT_EQ(games.Caption, "&Games");
+    EXPECT_FALSE(games.OwnerDraw);
+    ASSERT_TRUE(games.HasImage);
+    EXPECT_EQ((std::pair{games.Image.Width, games.Image.Height}), (std::pair{24, 24}));
+    const MenuEntryView& tools = shown.Entries[1];
+    ASSERT_TRUE(tools.OwnerDraw);
+    ASSERT_EQ(shown.Measured.count(tools.Id), 1u);
+    EXPECT_EQ(shown.Measured.at(tools.Id).cy, 29);
+}
+
 TEST_F(TrayMenuTest, NoCursorNoMenu) {
     Start();
     sim.SimUI().CursorAvailable = false;

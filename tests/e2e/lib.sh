@@ -2,7 +2,9 @@
 # per-user data folder, and waiting for the program instead of sleeping fixed times.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/../.."
-. tools/wine-env.sh e2e
+# A script that changes the Wine prefix itself (its DPI, say) names a prefix of its own
+# in E2E_PREFIX before it sources this file.
+. tools/wine-env.sh "${E2E_PREFIX:-e2e}"
 E2E_ROOT="$PIVOLA_ROOT/build/e2e"
 DOCS=$(pv_documents)
 DATA="$DOCS/Vendrik/Pivola"
@@ -43,8 +45,8 @@ wait_for() {
 # ---- the desktop with a notification area ------------------------------------------------
 # Programs run inside one Wine desktop (where the shell's notification area lives) and
 # still report their own exit codes.
-DESKTOP_W=1024
-DESKTOP_H=768
+DESKTOP_W=${E2E_DESKTOP_W:-1024}
+DESKTOP_H=${E2E_DESKTOP_H:-768}
 if [ ! -f "$WINEPREFIX/.pivola-desktop" ]; then
   "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${DESKTOP_W}x${DESKTOP_H}" /f >/dev/null 2>&1

@@ -43,6 +43,10 @@ public:
     bool PeerMessage(uint32_t, uintptr_t, intptr_t, intptr_t&) override { return false; }
     void PeerCancelKey() override { events_.push_back("cancel key"); }
     void PeerDefaultKey() override { events_.push_back("default key"); }
+    void PeerDpiChanged(int dpi, const TRect& r) override {
+        events_.push_back("dpi " + std::to_string(dpi) + " " + std::to_string(r.Left) + "," + std::to_string(r.Top) +
+                          " " + std::to_string(r.Width()) + "x" + std::to_string(r.Height()));
+    }
     void PeerTabChanged(int tab) override { events_.push_back("tab " + std::to_string(tab)); }
     void PeerHotKeyChanged(uint32_t key, uint32_t modifiers) override {
         events_.push_back("hot key " + std::to_string(key) + " " + std::to_string(modifiers));
