@@ -23,14 +23,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     pv::WriteMetaDataSection(written, meta);
     FUZZ_CHECK(pv::ReadMetaDataSection(pv::ParseUtf8LanguageFile(written.ToText())) == meta);
 
-    // Every value decodes; the input itself, as a translated text, survives the escapes and
-    // a file. A text that holds an escape's own spelling ("&lt;") is outside that promise:
-    // the order of the replacements is part of the file format.
+    // Every value decodes. The input itself, as a translated text, survives the escapes and
+    // a file wherever the format promises it: the escapes take out line breaks, NUL and a
+    // leading blank, but values are trimmed when read and a trailing blank stays as it is;
+    // and a text that holds an escape's own spelling ("&lt;") is outside the promise, as the
+    // order of the replacements is part of the file format.
     for (const std::string& section : doc.SectionNames())
         for (const std::string& key : doc.Keys(section)) (void)pv::DecodeIniValue(*doc.Find(section, key));
     std::string translated = pv::SanitizeUtf8(bytes);
-    if (translated.find('&') == std::string::npos) {
-        std::string stored = pv::EncodeIniValue(translated);
+    std::string stored = pv::EncodeIniValue(translated);
+    FUZZ_CHECK(stored.find_first_of(std::string("\r\n\0", 3)) == std::string::npos);
+    auto visible = [](char c) { return static_cast<unsigned char>(c) > ' '; };
+    if (translated.find('&') == std::string::npos && (stored.empty() || (visible(stored.front()) && visible(stored.back())))) {
         pv::IniDocument file;
         file.WriteString("Texts", "Caption", stored);
         pv::IniDocument read = pv::ParseUtf8LanguageFile(file.ToText());
