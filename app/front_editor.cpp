@@ -239,8 +239,10 @@ void TFormFront::TakeTypedPath(bool leaving) {
     if (id < 0) return;
     const std::string& text = edtFilePathName->Text();
     IFileSystem& files = GetPlatform().Files();
-    if (text.empty() || files.IsNetworkPath(text) != leaving) return;
-    if (files.FileExists(text) || files.DirectoryExists(text)) ItemPaths[static_cast<size_t>(id)] = text;
+    // A path that names environment variables is kept as typed once what it names exists.
+    const std::string target = ExpandItemPath(text);
+    if (text.empty() || files.IsNetworkPath(target) != leaving) return;
+    if (files.FileExists(target) || files.DirectoryExists(target)) ItemPaths[static_cast<size_t>(id)] = text;
 }
 
 void TFormFront::edtFileParamsChange(TComponent*) {

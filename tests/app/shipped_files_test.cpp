@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "controls/edit.h"
 #include "controls/menus.h"
 #include "lang/language_composite.h"
 #include "lang/language_file.h"
@@ -134,6 +135,13 @@ TEST_F(StarterStoreTest, IsSeededFromTheProgramFolderAndShowsItsLinksOnAnyWindow
     const sim::ShellCall& call = sim.SimShellCalls().Calls.back();
     EXPECT_EQ(call.File, "D:\\WinNT\\System32\\cmd.exe");
     EXPECT_EQ(call.Dir, "D:\\Users\\Tester") << "the working directory is filled in too";
+
+    // A path typed with a reference is taken as typed once its target exists.
+    Front()->tvItems->SetSelected(items[1]);
+    Front()->edtFilePathName->SetText("%SystemRoot%\\System32\\control.exe");
+    EXPECT_EQ(Front()->GetItemPath(static_cast<int>(items[1]->Data())), "%SystemRoot%\\System32\\control.exe");
+    Front()->edtFilePathName->SetText("%SystemRoot%\\missing.exe");
+    EXPECT_EQ(Front()->GetItemPath(static_cast<int>(items[1]->Data())), "%SystemRoot%\\System32\\control.exe");
 
     // Sweeping finds every target alive.
     Front()->tvItems->SetSelected(items[1]);
