@@ -215,10 +215,11 @@ TEST_F(CheckUpdatesTest, TheToolBarShowsABrowsersButtonOnlyWhenItsPathIsKnown) {
         if (b.Visible) shown.push_back(b.Separator ? "|" : b.Caption);
     EXPECT_EQ(shown, (std::vector<std::string>{"Back", "Forward", "Refresh", "|", "|", "|", "Go", "|", "Opera"}))
         << "the address box lies between its two gaps, the separator before the one browser";
+    w->cbWebsiteSavedOutput_Nav_Addr->SetText("http://c.example/");
     ASSERT_TRUE(bar->UserClick("Opera"));
     ASSERT_FALSE(sim.SimShellCalls().Calls.empty());
     EXPECT_EQ(sim.SimShellCalls().Calls.back().File, opera);
-    EXPECT_EQ(sim.SimShellCalls().Calls.back().Params, std::string("\"") + kHistoryPage + "\"");
+    EXPECT_EQ(sim.SimShellCalls().Calls.back().Params, "\"http://c.example/\"");
 }
 
 TEST_F(CheckUpdatesTest, TheStatusBarShowsTheBrowsersStatusAndItsProgressInTheMiddlePanel) {
