@@ -236,6 +236,7 @@ void TForm::PeerDefaultKey() {
     Application()->Guard(this, [&] {
         TButton* button = EnterButton();
         if (button && button->Visible() && button->Enabled()) button->Click();
+        else if (!button && OnEnterKey) OnEnterKey(this);
     });
 }
 

@@ -58,6 +58,8 @@ public:
     // (which Enter presses then, and which shows as the default one meanwhile).
     TButton* DefaultControl() const { return defaultControl_; }
     void SetDefaultControl(TButton* button);
+    // What Enter does when no push button takes it (none focused and no default one).
+    TNotifyEvent OnEnterKey;
     // The control with the keyboard focus, as its last entry reported; nullptr before
     // any. Forgotten when that control goes.
     TWinControl* ActiveControl() const { return activeControl_; }

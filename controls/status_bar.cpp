@@ -25,7 +25,24 @@ std::unique_ptr<IControlPeer> TvdStatusBar::MakePeer(NativeHandle parent) {
     return GetPlatform().UI().CreateStatusBarPeer(*this, parent);
 }
 
-void TvdStatusBar::ReplayState() { static_cast<IStatusBarPeer*>(peer_.get())->SetSizeGrip(sizeGrip_); }
+void TvdStatusBar::ReplayState() {
+    static_cast<IStatusBarPeer*>(peer_.get())->SetSizeGrip(sizeGrip_);
+    if (!panels_.empty()) static_cast<IStatusBarPeer*>(peer_.get())->SetPanels(panels_);
+}
+
+void TvdStatusBar::SetPanels(const std::vector<StatusPanelSpec>& panels) {
+    if (panels_ == panels) return;
+    panels_ = panels;
+    if (peer_) static_cast<IStatusBarPeer*>(peer_.get())->SetPanels(panels);
+}
+
+void TvdStatusBar::Invalidate() {
+    if (peer_ && !panels_.empty()) static_cast<IStatusBarPeer*>(peer_.get())->SetPanels(panels_);
+}
+
+void TvdStatusBar::PeerDrawPanel(int index, const TRect& rect) {
+    if (OnDrawPanel) OnDrawPanel(this, index, rect);
+}
 
 void TvdStatusBar::SetSizeGrip(bool grip) {
     if (sizeGrip_ == grip) return;

@@ -1,7 +1,10 @@
 #pragma once
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "controls/control.h"
+#include "platform/ui/status_bar.h"
 
 namespace pv {
 
@@ -10,8 +13,9 @@ class TTimer;
 
 // The maker's status bar: one simple panel that shows the long hint of the control under
 // the pointer (in the bar's own window), and its default line when no hint applies or
-// HintTimeout milliseconds after the last hint came.
-class TvdStatusBar final : public TWinControl {
+// HintTimeout milliseconds after the last hint came. With panels, that line is the first
+// panel's; a panel marked as drawn by the window is left to OnDrawPanel.
+class TvdStatusBar final : public TWinControl, public IStatusBarSink {
 public:
     explicit TvdStatusBar(TComponent* owner);
     PV_COMPONENT_CLASS(TvdStatusBar)
@@ -25,6 +29,13 @@ public:
     unsigned HintTimeout = 7500;
     bool SizeGrip() const { return sizeGrip_; }
     void SetSizeGrip(bool grip);
+    const std::vector<StatusPanelSpec>& Panels() const { return panels_; }
+    // Widths in pixels from the left; the last panel reaches the right edge.
+    void SetPanels(const std::vector<StatusPanelSpec>& panels);
+    // The bar draws a panel the window draws: `rect` is where it lies in the bar.
+    std::function<void(TvdStatusBar* sender, int index, const TRect& rect)> OnDrawPanel;
+    // Draws the panels anew, so that the drawn ones are reported again.
+    void Invalidate();
 
 protected:
     void AfterConstruction() override;
@@ -33,6 +44,8 @@ protected:
 
 private:
     void ApplicationHint();
+    void PeerDrawPanel(int index, const TRect& rect) override;
+    std::vector<StatusPanelSpec> panels_;
     std::string autoHintDef_;
     bool sizeGrip_ = true;
     TApplicationEvents* hints_ = nullptr;

@@ -29,6 +29,7 @@
 #include "platform/ui/spin_edit.h"
 #include "platform/ui/splitter.h"
 #include "platform/ui/status_bar.h"
+#include "platform/ui/tool_bar.h"
 #include "platform/ui/tray_icon.h"
 #include "platform/ui/tree_view.h"
 #include "platform/ui/web_browser.h"
@@ -58,6 +59,7 @@ public:
     virtual std::unique_ptr<IHotKeyEditPeer> CreateHotKeyEditPeer(IHotKeyEditSink& sink, NativeHandle parent) = 0;
     virtual std::unique_ptr<IProgressBarPeer> CreateProgressBarPeer(IControlSink& sink, NativeHandle parent) = 0;
     virtual std::unique_ptr<ISpinEditPeer> CreateSpinEditPeer(ISpinEditSink& sink, NativeHandle parent) = 0;
+    virtual std::unique_ptr<IToolBarPeer> CreateToolBarPeer(IToolBarSink& sink, NativeHandle parent) = 0;
     // Nothing when the desktop has no browser engine that can be embedded.
     virtual std::unique_ptr<IWebBrowserPeer> CreateWebBrowserPeer(IWebBrowserSink& sink, NativeHandle parent) = 0;
     // Builds the native menu of a view; it may be shown any number of times.

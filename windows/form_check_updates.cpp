@@ -1,5 +1,7 @@
 #include "windows/form_check_updates.h"
 
+#include <algorithm>
+
 #include "controls/application.h"
 #include "controls/buttons.h"
 #include "controls/combo_box.h"
@@ -8,6 +10,7 @@
 #include "controls/progress_bar.h"
 #include "controls/spin_edit.h"
 #include "controls/status_bar.h"
+#include "controls/tool_bar.h"
 #include "frame/generic_frame.h"
 #include "frame/product_info.h"
 #include "frame/shared_options.h"
@@ -47,8 +50,10 @@ void TvdFormCheckUpdates::WireEvents() {
     btnNext->OnClick = [this](TComponent* s) { btnNextClick(s); };
     btnRefresh->OnClick = [this](TComponent* s) { btnRefreshClick(s); };
     btnNav->OnClick = [this](TComponent* s) { btnNavClick(s); };
-    for (TButton* b : {btnIE, btnFF, btnO}) b->OnClick = [this](TComponent* s) { btnBrowserClick(s); };
+    for (TToolButton* b : {btnIE, btnFF, btnO}) b->OnClick = [this](TComponent* s) { btnBrowserClick(s); };
     btnClose->OnClick = [this](TComponent* s) { btnCloseClick(s); };
+    // Enter in the address box loads the address.
+    OnEnterKey = [this](TComponent* s) { btnNavClick(s); };
 }
 
 TvddvViewerIE* TvdFormCheckUpdates::WebViewer() const {
@@ -62,12 +67,15 @@ void TvdFormCheckUpdates::FormCreate(TComponent*) {
     Started = false;
     const TvdSharedProgramOptions& o = *Shared->Options;
     seCheckUpdatesDays->SetValue(o.CheckUpdatesInterval);
+    stbInfo->OnDrawPanel = [this](TvdStatusBar* bar, int index, const TRect& r) { stbInfoDrawPanel(bar, index, r); };
     msdvHostUpdates->RegisterViewer(kDocumentFile, "/.*", TvddvViewerIE::Class());
     msdvHostUpdates->RegisterViewer(kDocumentAddress, "/.*", TvddvViewerIE::Class());
     btnO->SetVisible(!o.OperaPath.empty());
     btnFF->SetVisible(!o.FirefoxPath.empty());
     btnIE->SetVisible(!o.InternetExplorerPath.empty());
     tbBrowserSep->SetVisible(btnO->Visible() || btnFF->Visible() || btnIE->Visible());
+    // The bar shows the gradient only where visual styles are on.
+    ToolBarMain->SetGradient(true);
 }
 
 void TvdFormCheckUpdates::FormShow(TComponent*) {
@@ -75,6 +83,7 @@ void TvdFormCheckUpdates::FormShow(TComponent*) {
     pbInfo->SetAlign(TAlign::None);
     pbInfo->SetStaticEdge(false);
     pbInfo->SetVisible(false);
+    stbInfo->Invalidate();
     // The check runs once the window is up and the loop runs, as at its first activation.
     Application()->QueueCall([this] { FormActivate(this); }, AliveToken());
 }
@@ -219,5 +228,11 @@ void TvdFormCheckUpdates::btnBrowserClick(TComponent* sender) {
 }
 
 void TvdFormCheckUpdates::btnCloseClick(TComponent*) { Close(); }
+
+// The progress bar lies over the status bar's middle panel, inside its edge.
+void TvdFormCheckUpdates::stbInfoDrawPanel(TvdStatusBar*, int index, const TRect& rect) {
+    if (index != 1) return;
+    pbInfo->SetBounds(rect.Left + 1, rect.Top + 1, std::max(0, rect.Width() - 2), std::max(0, rect.Height() - 2));
+}
 
 }  // namespace pv

@@ -19,6 +19,8 @@ class TLabel;
 class TPanel;
 class TProgressBar;
 class TSpinEdit;
+class TToolBar;
+class TToolButton;
 class TvddvHost;
 class TvddvViewerIE;
 class TvdStatusBar;
@@ -29,17 +31,16 @@ public:
     PV_COMPONENT_CLASS(TvdFormCheckUpdates)
 
     // ---- components, in layout order ----
-    // The tool bar is a row of push buttons on a panel.
-    TPanel* ToolBarMain = nullptr;
-    TButton* btnPrior = nullptr;
-    TButton* btnNext = nullptr;
-    TButton* btnRefresh = nullptr;
+    TToolBar* ToolBarMain = nullptr;
+    TToolButton* btnPrior = nullptr;
+    TToolButton* btnNext = nullptr;
+    TToolButton* btnRefresh = nullptr;
     TComboBox* cbWebsiteSavedOutput_Nav_Addr = nullptr;
-    TButton* btnNav = nullptr;
-    TPanel* tbBrowserSep = nullptr;
-    TButton* btnIE = nullptr;
-    TButton* btnFF = nullptr;
-    TButton* btnO = nullptr;
+    TToolButton* btnNav = nullptr;
+    TToolButton* tbBrowserSep = nullptr;
+    TToolButton* btnIE = nullptr;
+    TToolButton* btnFF = nullptr;
+    TToolButton* btnO = nullptr;
     TPanel* pnlTipFooter = nullptr;
     TSpinEdit* seCheckUpdatesDays = nullptr;
     TLabel* lblOutputColumnsMaxColsInRow = nullptr;
@@ -68,6 +69,7 @@ public:
     void btnNavClick(TComponent* sender);
     void btnBrowserClick(TComponent* sender);
     void btnCloseClick(TComponent* sender);
+    void stbInfoDrawPanel(TvdStatusBar* sender, int index, const TRect& rect);
 
     // Requests the history page, waits for it and notes the time of the check; only once
     // per window.

@@ -3,6 +3,7 @@
 // at every change of language. The list's order is the order translators see.
 #include "controls/buttons.h"
 #include "controls/label.h"
+#include "controls/tool_bar.h"
 #include "lang/language_composite.h"
 #include "lang/logical_files.h"
 #include "lang/translation_list.h"

@@ -275,6 +275,7 @@ public:
     std::unique_ptr<IHotKeyEditPeer> CreateHotKeyEditPeer(IHotKeyEditSink& sink, NativeHandle parent) override;
     std::unique_ptr<IProgressBarPeer> CreateProgressBarPeer(IControlSink& sink, NativeHandle parent) override;
     std::unique_ptr<ISpinEditPeer> CreateSpinEditPeer(ISpinEditSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IToolBarPeer> CreateToolBarPeer(IToolBarSink& sink, NativeHandle parent) override;
     std::unique_ptr<IWebBrowserPeer> CreateWebBrowserPeer(IWebBrowserSink& sink, NativeHandle parent) override;
     // Whether the desktop has a browser engine; without one no browser peer is made.
     bool BrowserEngine = true;

@@ -157,7 +157,7 @@ bool RouteToChild(HWND container, UINT msg, WPARAM wp, LPARAM lp, LRESULT& resul
     switch (msg) {
         case WM_COMMAND:
             if (auto* peer = Win32ControlPeer::FromWindow(reinterpret_cast<HWND>(lp)))
-                return GuardedCall([&] { return LRESULT(peer->OnCommand(HIWORD(wp), result)); }) != 0;
+                return GuardedCall([&] { return LRESULT(peer->OnCommandId(LOWORD(wp), HIWORD(wp), result)); }) != 0;
             return false;
         case WM_NOTIFY: {
             auto* hdr = reinterpret_cast<NMHDR*>(lp);

@@ -29,6 +29,8 @@ public:
     // Messages the parent hands over because this control sent them. True when handled;
     // the answer then goes into `result`.
     virtual bool OnCommand(WORD code, LRESULT& result) { return false; }
+    // The same with the id the control sent it under (a tool bar's button).
+    virtual bool OnCommandId(WORD id, WORD code, LRESULT& result) { return OnCommand(code, result); }
     virtual bool OnNotify(NMHDR* hdr, LRESULT& result) { return false; }
     virtual bool OnCtlColor(HDC dc, LRESULT& result) { return false; }
     virtual bool OnDrawItem(DRAWITEMSTRUCT* item, LRESULT& result) { return false; }

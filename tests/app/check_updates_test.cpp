@@ -12,7 +12,11 @@
 #include "controls/combo_box.h"
 #include "controls/label.h"
 #include "controls/menus.h"
+#include "controls/progress_bar.h"
 #include "controls/spin_edit.h"
+#include "controls/status_bar.h"
+#include "controls/tool_bar.h"
+#include "platform/sim/sim_tool_bar.h"
 #include "frame/shared_options.h"
 #include "platform/sim/sim_form.h"
 #include "platform/sim/sim_spin_edit.h"
@@ -184,11 +188,67 @@ TEST_F(CheckUpdatesTest, VisitedAddressesCollectSortedAndAnEmptyBoxLoadsABlankPa
     EXPECT_TRUE(w->btnPrior->Enabled());
     EXPECT_FALSE(w->btnNext->Enabled());
 
+    w->cbWebsiteSavedOutput_Nav_Addr->SetText("http://c.example/");
+    sim.SimUI().Control<sim::SimForm>(w->Handle())->UserPressEnter();
+    EXPECT_EQ(b->Requests.back().Address, "http://c.example/") << "Enter in the address box loads it";
+
     w->cbWebsiteSavedOutput_Nav_Addr->SetText("");
-    w->btnNav->Click();
+    ASSERT_TRUE(sim.SimUI().Control<sim::SimToolBar>(w->ToolBarMain->Handle())->UserClick("Go"));
     EXPECT_EQ(b->Requests.back().Address, "about:blank");
     EXPECT_EQ(sim::SimWebBrowser::HeaderLines(b->Requests.back().Headers), std::vector<std::string>{})
         << "later pages go out as the ordinary browser (no user agent in the registry here)";
+}
+
+TEST_F(CheckUpdatesTest, TheToolBarShowsABrowsersButtonOnlyWhenItsPathIsKnown) {
+    const std::string opera = "C:\\Programs\\Opera\\opera.exe";
+    Put(opera, "MZ");
+    sim.SimReg().WriteString(RegistryRoot::CurrentUser, "Software\\Opera Software", "Last CommandLine", opera);
+    Start();
+    app->Run();
+    OpenFromMenu();
+    TvdFormCheckUpdates* w = Window();
+    ASSERT_NE(w, nullptr);
+    auto* bar = sim.SimUI().Control<sim::SimToolBar>(w->ToolBarMain->Handle());
+    ASSERT_NE(bar, nullptr);
+    std::vector<std::string> shown;
+    for (const ToolButtonView& b : bar->Buttons)
+        if (b.Visible) shown.push_back(b.Separator ? "|" : b.Caption);
+    EXPECT_EQ(shown, (std::vector<std::string>{"Back", "Forward", "Refresh", "|", "|", "|", "Go", "|", "Opera"}))
+        << "the address box lies between its two gaps, the separator before the one browser";
+    w->cbWebsiteSavedOutput_Nav_Addr->SetText("http://c.example/");
+    ASSERT_TRUE(bar->UserClick("Opera"));
+    ASSERT_FALSE(sim.SimShellCalls().Calls.empty());
+    EXPECT_EQ(sim.SimShellCalls().Calls.back().File, opera);
+    EXPECT_EQ(sim.SimShellCalls().Calls.back().Params, "\"http://c.example/\"");
+}
+
+TEST_F(CheckUpdatesTest, TheStatusBarShowsTheBrowsersStatusAndItsProgressInTheMiddlePanel) {
+    Start();
+    app->Run();
+    OpenFromMenu();
+    TvdFormCheckUpdates* w = Window();
+    ASSERT_NE(w, nullptr);
+    std::vector<int> widths;
+    for (const StatusPanelSpec& p : w->stbInfo->Panels()) widths.push_back(p.Width);
+    EXPECT_EQ(widths, (std::vector<int>{576, 100, 50}));
+    const int height = w->stbInfo->Height();
+    EXPECT_EQ(w->pbInfo->Parent(), w->stbInfo);
+    EXPECT_EQ(w->pbInfo->BoundsRect(), (TRect{577, 1, 675, height - 1})) << "inside the panel's edge";
+    EXPECT_FALSE(w->pbInfo->Visible());
+
+    sim::SimWebBrowser* b = Browser();
+    b->FireProgress(30, 200);
+    EXPECT_TRUE(w->pbInfo->Visible());
+    EXPECT_EQ(w->pbInfo->Max(), 200);
+    EXPECT_EQ(w->pbInfo->Position(), 30);
+    b->FireStatusText("Opening page http://127.0.0.1/");
+    EXPECT_EQ(w->stbInfo->SimpleText(), "Opening page http://127.0.0.1/");
+    b->FireProgress(0, 200);
+    EXPECT_FALSE(w->pbInfo->Visible());
+
+    // The panels stay where they are when the window grows; the bar follows the drawing.
+    w->SetBounds(w->Left(), w->Top(), w->Width() + 100, w->Height());
+    EXPECT_EQ(w->pbInfo->BoundsRect(), (TRect{577, 1, 675, height - 1}));
 }
 
 TEST_F(CheckUpdatesTest, WithoutABrowserEngineTheWindowOffersTheAddressAndClosesNormally) {

@@ -12,6 +12,9 @@
 //   e2e_window_tool foreground          prints the title of the foreground window
 //   e2e_window_tool minimize "<title>"  minimises the window, as its minimise box would
 //   e2e_window_tool iconic "<title>"    exit code 0 when the window is minimised
+//   e2e_window_tool close "<title>"     asks the window to close, as its close box would
+//   e2e_window_tool children "<title>"  prints the class and text of every visible child
+//                                       window, one per line, in the order of the tree
 #include <windows.h>
 #include <commctrl.h>
 
@@ -146,6 +149,26 @@ int wmain(int argc, wchar_t** argv) {
     if (std::wcscmp(argv[1], L"iconic") == 0) return IsIconic(window) ? 0 : 1;
     if (std::wcscmp(argv[1], L"minimize") == 0) {
         ShowWindow(window, SW_MINIMIZE);
+        return 0;
+    }
+    if (std::wcscmp(argv[1], L"close") == 0) {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    if (std::wcscmp(argv[1], L"children") == 0) {
+        EnumChildWindows(
+            window,
+            [](HWND child, LPARAM) -> BOOL {
+                if (!IsWindowVisible(child)) return TRUE;
+                wchar_t cls[64] = {}, text[512] = {};
+                GetClassNameW(child, cls, 64);
+                GetWindowTextW(child, text, 512);
+                for (wchar_t* p = text; *p; ++p)
+                    if (*p == L'\r' || *p == L'\n') *p = L' ';
+                PrintUtf8(std::wstring(cls) + L" " + text + L"\n");
+                return TRUE;
+            },
+            0);
         return 0;
     }
     if (std::wcscmp(argv[1], L"rect") == 0) {
