@@ -427,6 +427,10 @@ private:
     // Folder directories being read, by identity, so that a link back to an ancestor ends
     // the descent instead of repeating it without end.
     std::set<std::string> openLevels_;
+    // The lines of each level file as the extension pass read them, so that the loading
+    // pass of the same reload does not read and decode them again.
+    std::unordered_map<std::string, std::vector<std::string>> readLevels_;
+    const std::vector<std::string>& LevelLines(const std::string& levelDir);
     void FormCreate(TComponent* sender);
     void FormShow(TComponent* sender);
     void FormDestroy(TComponent* sender);

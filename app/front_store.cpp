@@ -1,6 +1,8 @@
 // The item store: one directory per level below the data folder's "shortcuts", each with
 // a "shortcuts.txt" of one record per item and the icon bitmaps of its executable links.
 #include <algorithm>
+#include <string_view>
+#include <unordered_set>
 
 #include "app/front_form.h"
 #include "controls/application.h"
@@ -58,7 +60,50 @@ std::vector<std::string> ReadLevel(Platform& p, const std::string& levelDir) {
     return SplitLines(ReadCodePageText(p, levelDir + kLevelFile));
 }
 
+// A name that a listing of the folder answers exactly as an existence query would: a plain
+// ASCII file name, without folders, wildcards, short-name marks or the trailing dots and
+// blanks the system drops. Anything else is asked of the disk.
+bool ListedNameAnswers(const std::string& name) {
+    if (name.empty() || name == "." || name == ".." || name.front() == ' ' || name.back() == '.' || name.back() == ' ')
+        return false;
+    for (char c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x80 ||
+            std::string_view("\\/:*?\"<>|~").find(c) != std::string_view::npos)
+            return false;
+    return true;
+}
+
+// The files of one level folder, listed once and asked for every icon file of the level.
+class LevelFiles {
+public:
+    LevelFiles(IFileSystem& files, const std::string& levelDir) : files_(files), levelDir_(levelDir) {}
+    bool Exists(const std::string& name) {
+        if (!ListedNameAnswers(name)) return files_.FileExists(levelDir_ + name);
+        if (!listed_) {
+            listed_ = true;
+            for (const DirEntry& e : files_.ListDir(levelDir_))
+                if (!e.IsDirectory) names_.insert(LowerCase(e.Name));
+            // A folder that cannot be listed (but whose level file was read) is asked file
+            // by file, as it always was.
+            complete_ = names_.count(kLevelFile) > 0;
+        }
+        return complete_ ? names_.count(LowerCase(name)) > 0 : files_.FileExists(levelDir_ + name);
+    }
+
+private:
+    IFileSystem& files_;
+    const std::string& levelDir_;
+    bool listed_ = false, complete_ = false;
+    std::unordered_set<std::string> names_;
+};
+
 }  // namespace
+
+const std::vector<std::string>& TFormFront::LevelLines(const std::string& levelDir) {
+    auto it = readLevels_.find(levelDir);
+    if (it == readLevels_.end()) it = readLevels_.emplace(levelDir, ReadLevel(GetPlatform(), levelDir)).first;
+    return it->second;
+}
 
 // ---- reload ------------------------------------------------------------------------------
 
@@ -77,12 +122,18 @@ void TFormFront::ReloadItems() {
     CopyMenuTree(pmBasic->Items(), pmItems->Items());
 
     std::string root = IncludeTrailingBackslash(Shared->ShortcutsFolder);
+    readLevels_.clear();
     if (GetPlatform().Files().FileExists(root + kLevelFile)) {
         openLevels_.clear();
         CollectExtensions(root);
         ExtractFromUnknown();
         openLevels_.clear();
+        size_t records = 0;
+        for (const auto& [dir, lines] : readLevels_) records += lines.size();
+        ItemPaths.reserve(records);
+        ItemWindowStates.reserve(records);
         LoadItemsFrom(root, pmItems->Items(), nullptr);
+        readLevels_.clear();
     }
     storeLoadedWhole_ = true;
     tvUndo->Items().Assign(tvItems->Items());
@@ -101,7 +152,7 @@ void TFormFront::CollectExtensions(const std::string& levelDir) {
 
 void TFormFront::CollectLevel(const std::string& levelDir) {
     Platform& p = GetPlatform();
-    for (const std::string& line : ReadLevel(p, levelDir)) {
+    for (const std::string& line : LevelLines(levelDir)) {
         std::vector<std::string> f = Fields(line);
         if (f.empty()) continue;
         if (f[0] == "^Folder") {
@@ -132,9 +183,17 @@ void TFormFront::LoadItemsFrom(const std::string& levelDir, TMenuItem* parentMen
 }
 
 void TFormFront::LoadLevel(const std::string& levelDir, TMenuItem* parentMenu, TTreeNode* parentNode) {
-    Platform& p = GetPlatform();
-    IFileSystem& files = p.Files();
-    for (const std::string& line : ReadLevel(p, levelDir)) {
+    IFileSystem& files = GetPlatform().Files();
+    LevelFiles levelFiles(files, levelDir);
+    // Read by the extension pass; taken out, as each level is loaded once.
+    std::vector<std::string> lines;
+    if (auto read = readLevels_.find(levelDir); read != readLevels_.end()) {
+        lines = std::move(read->second);
+        readLevels_.erase(read);
+    } else {
+        lines = ReadLevel(GetPlatform(), levelDir);
+    }
+    for (const std::string& line : lines) {
         std::vector<std::string> f = Fields(line);
         if (f.empty()) continue;
         const std::string& tag = f[0];
@@ -167,7 +226,7 @@ void TFormFront::LoadLevel(const std::string& levelDir, TMenuItem* parentMenu, T
             int image = -1;
             if (std::find(IconExtensions.begin(), IconExtensions.end(), icon) != IconExtensions.end()) {
                 image = ImageOfExtension(icon);
-            } else if (files.FileExists(levelDir + icon)) {
+            } else if (levelFiles.Exists(icon)) {
                 // A damaged icon file is reported, but it must not cut the rest of the tree
                 // off: a later save would write the shortened tree back.
                 try {

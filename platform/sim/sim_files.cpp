@@ -90,6 +90,14 @@ fs::path SimFileSystem::HostPath(const std::string& path) const {
         host /= abs.substr(0, 1);
         parts = Components(abs.substr(2));
     }
+    // Mostly every name is spelt as on the disk: one look at the whole path then answers
+    // for every folder on the way, instead of one look and one path object per folder.
+    {
+        std::string whole = host.string();
+        for (const auto& part : parts) (whole += '/') += part;
+        std::error_code ec;
+        if (fs::exists(fs::symlink_status(whole, ec))) return fs::path(std::move(whole));
+    }
     for (const auto& part : parts) {
         fs::path exact = host / part;
         std::error_code ec;
