@@ -209,6 +209,7 @@ void TFormFront::PopupAtCursor(TPopupMenu* menu, TForm* mainWindow, TComponent* 
     if (Painter) {
         Painter->Dpi = ui.DpiAt(at);
         menu->ImageSize = Painter->IconSize();
+        menu->Dpi = Painter->Dpi;
     }
     Application()->ProcessMessages();
     if (mainWindow) ui.SetForegroundWindow(mainWindow->Handle());

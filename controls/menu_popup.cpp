@@ -369,6 +369,7 @@ struct TPopupMenu::TRealised {
     const TImageList* Images = nullptr;
     uint64_t ImagesRevision = 0;
     bool OwnerDraw = false, AutoLineReduction = false, AutoHotkeys = false;
+    int ImageSize = 0, Dpi = 0;
     FontSpec MenuFont;
     std::vector<ShownEntry> Shown;
     std::unique_ptr<IRealisedMenu> Native;
@@ -385,7 +386,8 @@ IRealisedMenu& TPopupMenu::Realise() {
         if (!realised_) return false;
         const TRealised& r = *realised_;
         if (r.Images != Images || (Images && r.ImagesRevision != Images->Revision()) || r.OwnerDraw != OwnerDraw ||
-            r.AutoLineReduction != AutoLineReduction || r.AutoHotkeys != AutoHotkeys || !(r.MenuFont == menuFont))
+            r.AutoLineReduction != AutoLineReduction || r.AutoHotkeys != AutoHotkeys || r.ImageSize != ImageSize || r.Dpi != Dpi ||
+            !(r.MenuFont == menuFont))
             return false;
         size_t next = 0;
         return Unchanged(*items_, r.States, next) && next == r.States.size();
@@ -406,6 +408,8 @@ IRealisedMenu& TPopupMenu::Realise() {
     fresh->OwnerDraw = OwnerDraw;
     fresh->AutoLineReduction = AutoLineReduction;
     fresh->AutoHotkeys = AutoHotkeys;
+    fresh->ImageSize = ImageSize;
+    fresh->Dpi = Dpi;
     fresh->MenuFont = menuFont;
     realised_ = std::move(fresh);
     return *realised_->Native;

@@ -77,6 +77,9 @@ public:
     // The side the pictures beside standard entries are shown at (the system's small-icon
     // size for the screen); 0: the list's own size.
     int ImageSize = 0;
+    // The pixels per inch of the screen the menu opens on, as its owner-drawing handlers
+    // measure for it; a change makes the native menu anew. 0: not told.
+    int Dpi = 0;
     bool AutoLineReduction = true;
     bool AutoHotkeys = true;
     bool OwnerDraw = false;

@@ -205,6 +205,30 @@ TEST_F(TrayMenuTest, OnAScreenOfAnotherDpiTheRowsAndPicturesGrowWithIt) {
     EXPECT_EQ(shown.Measured.at(tools.Id).cy, 29);
 }
 
+// The kept menu was measured for one screen; opened on a screen of another DPI it is made
+// anew, and kept again while the DPI stays.
+TEST_F(TrayMenuTest, TheKeptMenuIsMadeAnewForAnotherDpi) {
+    PutLevel("", "^Folder|Games\r\n^SpeSep|Tools\r\n");
+    PutLevel("Games\\", "^NorSep|\r\n");
+    Start();
+    app->Run();
+    int& realised = sim.SimUI().MenusRealised;
+    auto hotKey = [&] {
+        EXPECT_TRUE(sim.SimUI().PressHotKey('L', HotKeyModifier::Control));
+        return realised;
+    };
+    int first = hotKey();
+    sim.SimSystem().PixelsPerInch = 144;
+    EXPECT_EQ(hotKey(), first + 1);
+    const auto& shown = sim.SimUI().Menus.back();
+    ASSERT_GE(shown.Entries.size(), 2u);
+    EXPECT_EQ(shown.Entries[0].Image.Width, 24);
+    EXPECT_EQ(shown.Measured.at(shown.Entries[1].Id).cy, 29);
+    EXPECT_EQ(hotKey(), first + 1);
+    sim.SimSystem().PixelsPerInch = 96;
+    EXPECT_EQ(hotKey(), first + 2);
+}
+
 TEST_F(TrayMenuTest, NoCursorNoMenu) {
     Start();
     sim.SimUI().CursorAvailable = false;
