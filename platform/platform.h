@@ -64,6 +64,14 @@ public:
                                     const std::string& key, const std::string& value) = 0;
 };
 
+// The computer's memory, in bytes.
+struct MemoryStatus {
+    uint64_t TotalPhys = 0;
+    uint64_t AvailPhys = 0;
+    uint64_t TotalVirtual = 0;
+    uint64_t AvailVirtual = 0;
+};
+
 // Facts about the running system and process.
 class ISystemInfo {
 public:
@@ -90,6 +98,7 @@ public:
     virtual bool IsMainThread() = 0;
     // The system's short date and long time format.
     virtual std::string FormatNativeDateTime(TDateTime t) = 0;
+    virtual MemoryStatus Memory() = 0;
 };
 
 class IClock {

@@ -28,6 +28,9 @@ struct SimForm : SimControl {
     void UserPressEscape() { FormSink->PeerCancelKey(); }
     // The user presses Enter where the focused control does not take it itself.
     void UserPressEnter() { FormSink->PeerDefaultKey(); }
+    // The user presses a key with Ctrl or Alt, or a function key; true when the window
+    // took it as a shortcut.
+    bool UserPressShortCut(uint32_t shortcut) { return FormSink->PeerShortCut(shortcut); }
 };
 
 }  // namespace pv::sim

@@ -32,6 +32,9 @@ public:
     virtual void PeerCancelKey() = 0;
     // The window's default key (Enter) was pressed where no control takes it itself.
     virtual void PeerDefaultKey() = 0;
+    // A key with Ctrl or Alt, or a function key, was pressed in the window, before the
+    // control with the focus sees it; true when the window used it as a shortcut.
+    virtual bool PeerShortCut(uint32_t shortcut) = 0;
 };
 
 struct FormParams {

@@ -108,6 +108,13 @@ std::string Win32SystemInfo::FromCodePage(std::string_view bytes) {
 
 bool Win32SystemInfo::IsMainThread() { return GetCurrentThreadId() == mainThread_; }
 
+MemoryStatus Win32SystemInfo::Memory() {
+    MEMORYSTATUSEX m{};
+    m.dwLength = sizeof m;
+    if (!GlobalMemoryStatusEx(&m)) return {};
+    return {m.ullTotalPhys, m.ullAvailPhys, m.ullTotalVirtual, m.ullAvailVirtual};
+}
+
 std::string Win32SystemInfo::FormatNativeDateTime(TDateTime t) {
     DateTimeParts p = DecodeDateTime(t);
     SYSTEMTIME st{};

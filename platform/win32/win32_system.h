@@ -22,6 +22,7 @@ public:
     std::string FromCodePage(std::string_view bytes) override;
     bool IsMainThread() override;
     std::string FormatNativeDateTime(TDateTime t) override;
+    MemoryStatus Memory() override;
 
 private:
     unsigned long mainThread_;

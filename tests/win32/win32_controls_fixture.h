@@ -43,6 +43,7 @@ public:
     bool PeerMessage(uint32_t, uintptr_t, intptr_t, intptr_t&) override { return false; }
     void PeerCancelKey() override { events_.push_back("cancel key"); }
     void PeerDefaultKey() override { events_.push_back("default key"); }
+    bool PeerShortCut(uint32_t) override { return false; }
     void PeerTabChanged(int tab) override { events_.push_back("tab " + std::to_string(tab)); }
     void PeerHotKeyChanged(uint32_t key, uint32_t modifiers) override {
         events_.push_back("hot key " + std::to_string(key) + " " + std::to_string(modifiers));
