@@ -8,6 +8,7 @@
 #include "frame/product_info.h"
 #include "platform/platform.h"
 #include "util/ini_document.h"
+#include "windows/form_about.h"
 #include "windows/form_check_updates.h"
 
 namespace pv {
@@ -80,6 +81,8 @@ void TModuleShared::AssignFormSlots() {
     CheckUpdatesFormClass = {"TvdFormCheckUpdates", [](TComponent* owner) -> TForm* {
                                  return TComponent::Create<TvdFormCheckUpdates>(owner);
                              }};
+    AboutFormClass = {"TvdFormAbout",
+                      [](TComponent* owner) -> TForm* { return TComponent::Create<TvdFormAbout>(owner); }};
     OptionsFormClass = {"TFormProgramOptions",
                         [](TComponent* owner) -> TForm* { return TComponent::Create<TFormProgramOptions>(owner); }};
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The system's file dialogs as components: the open-file dialog, and the folder browser.
+// The system's file dialogs as components: the open-file and save-file dialogs, and the
+// folder browser.
 #include <string>
 
 #include "controls/component.h"
@@ -27,8 +28,26 @@ public:
     bool Execute(const TForm* owner = nullptr);
 };
 
+class TSaveDialog final : public TComponent {
+public:
+    explicit TSaveDialog(TComponent* owner) : TComponent(owner) {}
+    PV_COMPONENT_CLASS(TSaveDialog)
+
+    std::string Title;
+    std::string Filter;
+    std::string InitialDir;
+    // Without its dot: "html".
+    std::string DefaultExt;
+    bool OverwritePrompt = true;
+    // The name offered when the dialog opens, and the file chosen last.
+    std::string FileName;
+    bool Execute(const TForm* owner = nullptr);
+};
+
 // Shows the folder browser over `owner` with `title` above the folders; true with the
-// chosen folder in `folder`.
-bool BrowseForFolder(const TComponent& context, const TForm* owner, const std::string& title, std::string& folder);
+// chosen folder in `folder`. It opens on `initialDir` when that is given, and with
+// `newFolder` offers to make a new folder.
+bool BrowseForFolder(const TComponent& context, const TForm* owner, const std::string& title, std::string& folder,
+                     const std::string& initialDir = "", bool newFolder = false);
 
 }  // namespace pv

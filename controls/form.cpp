@@ -1,5 +1,6 @@
 #include "controls/form.h"
 
+#include "controls/action_list.h"
 #include "controls/application.h"
 #include "controls/buttons.h"
 
@@ -230,6 +231,19 @@ void TForm::PeerPlacementChanged(const WindowPlacement& placement, bool visible,
 
 void TForm::PeerCancelKey() {
     if (CancelControl && CancelControl->Visible() && CancelControl->Enabled()) CancelControl->Click();
+}
+
+bool TForm::ShortCut(TShortCut shortcut) {
+    if (!shortcut) return false;
+    for (int i = 0; i < ComponentCount(); ++i) {
+        auto* list = dynamic_cast<TActionList*>(Components(i));
+        if (!list) continue;
+        for (int a = 0; a < list->ActionCount(); ++a) {
+            TAction* action = list->Actions(a);
+            if (action->ShortCut == shortcut && action->Enabled) return action->Execute();
+        }
+    }
+    return false;
 }
 
 void TForm::PeerDefaultKey() {

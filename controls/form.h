@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "controls/control.h"
+#include "controls/shortcuts.h"
 #include "platform/ui.h"
 
 namespace pv {
@@ -82,6 +83,10 @@ public:
     TNotifyEvent OnHide;
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;
+    // What a shortcut key pressed in the window does: the enabled action of one of the
+    // window's action lists that has it runs, and the key goes no further. The native
+    // window and tests both come here; true when an action took the key.
+    bool ShortCut(TShortCut shortcut);
 
 protected:
     void AfterConstruction() override;
@@ -114,6 +119,7 @@ private:
     // Scales the layout to `dpi`, the window taking `suggested` as its outer rectangle,
     // or its client size scaled where the system suggests none.
     void ChangeDpi(int dpi, const TRect* suggested);
+    bool PeerShortCut(uint32_t shortcut) override { return ShortCut(shortcut); }
     void ClientChanged(TSize client);
     // The push button that Enter presses now, drawn as the default one.
     TButton* EnterButton() const;

@@ -1,5 +1,6 @@
 #include "lang/translation_list.h"
 
+#include "controls/action_list.h"
 #include "controls/menus.h"
 #include "controls/page_control.h"
 #include "controls/status_bar.h"
@@ -42,6 +43,13 @@ void WalkTranslationList(TvdlgLanguageCompositeAllEx& lang, const std::string& f
             case TextKind::Pages: {
                 auto& pages = static_cast<TPageControl&>(*e.Component);
                 registering ? controls.RegisterPages(file, area, pages) : controls.TranslatePages(file, area, pages);
+                break;
+            }
+            case TextKind::Actions: {
+                auto& actions = static_cast<TActionList&>(*e.Component);
+                auto& assistant = lang.AssistantActions();
+                registering ? assistant.RegisterActions(file, area, actions)
+                            : assistant.TranslateActions(file, area, actions);
                 break;
             }
         }

@@ -10,7 +10,7 @@ namespace pv {
 class TComponent;
 class TvdlgLanguageCompositeAllEx;
 
-enum class TextKind { CaptionHint, Caption, Hint, AutoHintDef, MenuItem, Pages };
+enum class TextKind { CaptionHint, Caption, Hint, AutoHintDef, MenuItem, Pages, Actions };
 
 struct TranslationEntry {
     TextKind Kind;

@@ -64,6 +64,14 @@ public:
                                     const std::string& key, const std::string& value) = 0;
 };
 
+// The computer's memory, in bytes.
+struct MemoryStatus {
+    uint64_t TotalPhys = 0;
+    uint64_t AvailPhys = 0;
+    uint64_t TotalVirtual = 0;
+    uint64_t AvailVirtual = 0;
+};
+
 // Facts about the running system and process.
 class ISystemInfo {
 public:
@@ -93,6 +101,7 @@ public:
     // The text with every "%NAME%" of a defined environment variable replaced by its
     // value; references to undefined names stay as they stand, as the shell leaves them.
     virtual std::string ExpandEnvironment(const std::string& text) = 0;
+    virtual MemoryStatus Memory() = 0;
 };
 
 class IClock {

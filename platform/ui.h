@@ -14,6 +14,7 @@
 #include "platform/ui/control.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/edit.h"
+#include "platform/ui/find_dialog.h"
 #include "platform/ui/form.h"
 #include "platform/ui/group_box.h"
 #include "platform/ui/hot_key.h"
@@ -25,11 +26,14 @@
 #include "platform/ui/page_control.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/progress_bar.h"
+#include "platform/ui/rich_edit.h"
 #include "platform/ui/scroll_box.h"
 #include "platform/ui/spin_edit.h"
 #include "platform/ui/splitter.h"
 #include "platform/ui/status_bar.h"
 #include "platform/ui/tool_bar.h"
+#include "platform/ui/string_grid.h"
+#include "platform/ui/tab_set.h"
 #include "platform/ui/tray_icon.h"
 #include "platform/ui/tree_view.h"
 #include "platform/ui/web_browser.h"
@@ -74,6 +78,12 @@ public:
         std::unique_ptr<IRealisedMenu> menu = RealiseMenu(entries);
         return TrackPopupMenu(*menu, at, owner, sink);
     }
+    virtual std::unique_ptr<IRichEditPeer> CreateRichEditPeer(IRichEditSink& sink, const RichEditParams& params,
+                                                              NativeHandle parent) = 0;
+    virtual std::unique_ptr<ITabSetPeer> CreateTabSetPeer(ITabSetSink& sink, NativeHandle parent) = 0;
+    virtual std::unique_ptr<IStringGridPeer> CreateStringGridPeer(IStringGridSink& sink, NativeHandle parent) = 0;
+    // Opens the find or the replace dialog beside its owner; nothing when it cannot.
+    virtual std::unique_ptr<IFindDialogPeer> ShowFindDialog(IFindDialogSink& sink, const FindDialogParams& params) = 0;
     virtual std::unique_ptr<IImageListPeer> CreateImageListPeer(int width, int height) = 0;
     // A canvas over a new picture of its own, filled with one colour.
     virtual std::unique_ptr<IBitmapCanvas> CreateBitmapCanvas(int width, int height, TColor fill) = 0;
@@ -86,6 +96,10 @@ public:
     virtual bool ShowOpenFileDialog(const OpenFileRequest& request, std::string& file) = 0;
     // The folder browser; true with the chosen folder, false when cancelled.
     virtual bool BrowseForFolder(const FolderBrowseRequest& request, std::string& folder) = 0;
+    // The save-file dialog; true with the chosen file, false when cancelled.
+    virtual bool ShowSaveFileDialog(const SaveFileRequest& request, std::string& file) = 0;
+    // The print dialog and, when the user confirms it, the print of the table.
+    virtual PrintResult PrintTable(const PrintRequest& request) = 0;
     virtual bool GetCursorPos(TPoint& pos) = 0;
     // The dots per inch of the monitor that holds the point (screen coordinates).
     virtual int DpiAt(TPoint at) = 0;

@@ -57,4 +57,32 @@ bool SimUserInterface::BrowseForFolder(const FolderBrowseRequest& request, std::
     return true;
 }
 
+bool SimUserInterface::ShowSaveFileDialog(const SaveFileRequest& request, std::string& file) {
+    SaveFileDialogs.push_back(request);
+    if (saveScripts_.empty()) {
+        owner_.Fail("unscripted save-file dialog");
+        return false;
+    }
+    std::string answer = std::move(saveScripts_.front());
+    saveScripts_.pop_front();
+    if (answer.empty()) return false;
+    // The system's dialog puts the default extension after a name typed without one.
+    std::string name = answer.substr(answer.find_last_of('\\') + 1);
+    if (!request.DefaultExt.empty() && name.find('.') == std::string::npos) answer += "." + request.DefaultExt;
+    file = answer;
+    return true;
+}
+
+PrintResult SimUserInterface::PrintTable(const PrintRequest& request) {
+    if (printScripts_.empty()) {
+        owner_.Fail("unscripted print dialog");
+        return PrintResult::Cancelled;
+    }
+    bool confirm = printScripts_.front();
+    printScripts_.pop_front();
+    if (!confirm) return PrintResult::Cancelled;
+    Printed.push_back(request);
+    return PrintResult::Printed;
+}
+
 }  // namespace pv::sim

@@ -33,6 +33,9 @@ struct SimForm : SimControl {
     // The user drags the window onto a monitor of another DPI; the system suggests the
     // window's outer rectangle there, as it does with a window that is aware of it.
     void UserMoveToDpi(int dpi, const TRect& suggested);
+    // The user presses a key with Ctrl or Alt, or a function key; true when the window
+    // took it as a shortcut.
+    bool UserPressShortCut(uint32_t shortcut) { return FormSink->PeerShortCut(shortcut); }
 };
 
 }  // namespace pv::sim

@@ -112,6 +112,10 @@ public:
         {"SystemRoot", "C:\\Windows"},        {"windir", "C:\\Windows"},
         {"SystemDrive", "C:"},                 {"ProgramFiles", "C:\\Program Files"},
         {"USERPROFILE", "C:\\Users\\Tester"}, {"APPDATA", "C:\\Users\\Tester\\AppData\\Roaming"}};
+    MemoryStatus Memory() override { return Mem; }
+
+    // 4 GB of memory, a quarter of it free, and 8 TB of address space.
+    MemoryStatus Mem{4ull << 30, 1ull << 30, 8ull << 40, 7ull << 40};
     std::string ExePath = "C:\\Program Files\\Pivola\\pivola.exe";
     std::vector<std::string> Params;
     OsVersion Os;
@@ -277,6 +281,15 @@ public:
     std::unique_ptr<ISpinEditPeer> CreateSpinEditPeer(ISpinEditSink& sink, NativeHandle parent) override;
     std::unique_ptr<IToolBarPeer> CreateToolBarPeer(IToolBarSink& sink, NativeHandle parent) override;
     std::unique_ptr<IWebBrowserPeer> CreateWebBrowserPeer(IWebBrowserSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IRichEditPeer> CreateRichEditPeer(IRichEditSink& sink, const RichEditParams& params,
+                                                      NativeHandle parent) override;
+    std::unique_ptr<ITabSetPeer> CreateTabSetPeer(ITabSetSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IStringGridPeer> CreateStringGridPeer(IStringGridSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IFindDialogPeer> ShowFindDialog(IFindDialogSink& sink, const FindDialogParams& params) override;
+    // The find or replace dialog open now (sim_find_dialog.h); nullptr for none.
+    struct SimFindDialog* FindDialog = nullptr;
+    // The text on the clipboard; the rich edits cut, copy and paste through it.
+    std::string Clipboard;
     // Whether the desktop has a browser engine; without one no browser peer is made.
     bool BrowserEngine = true;
     // A browser loads every address it is asked for in this much virtual time (navigate
@@ -292,6 +305,14 @@ public:
     int ShowMessageDialog(const MessageDialogRequest& request) override;
     bool ShowOpenFileDialog(const OpenFileRequest& request, std::string& file) override;
     bool BrowseForFolder(const FolderBrowseRequest& request, std::string& folder) override;
+    bool ShowSaveFileDialog(const SaveFileRequest& request, std::string& file) override;
+    PrintResult PrintTable(const PrintRequest& request) override;
+    // Scripts the next save-file dialog (an empty answer cancels it) and whether the next
+    // print dialog is confirmed.
+    void ExpectSaveFileDialog(std::string answer) { saveScripts_.push_back(std::move(answer)); }
+    void ExpectPrintDialog(bool confirm) { printScripts_.push_back(confirm); }
+    std::vector<SaveFileRequest> SaveFileDialogs;
+    std::vector<PrintRequest> Printed;  // every confirmed print, in order
     bool GetCursorPos(TPoint& pos) override;
     // Every simulated monitor shows at the desktop's PixelsPerInch.
     int DpiAt(TPoint) override;
@@ -366,7 +387,8 @@ public:
     void ExpectFolderDialog(std::string answer);
     // Dialog and menu scripts that no dialog or menu has used.
     size_t UnansweredScripts() const {
-        return scripts_.size() + menuScripts_.size() + fileScripts_.size() + folderScripts_.size();
+        return scripts_.size() + menuScripts_.size() + fileScripts_.size() + folderScripts_.size() +
+               saveScripts_.size() + printScripts_.size();
     }
     std::vector<MessageDialogRequest> Dialogs;  // every dialog shown, in order
     std::vector<OpenFileRequest> OpenFileDialogs;
@@ -397,7 +419,8 @@ private:
     SimPlatform& owner_;
     std::deque<DialogScript> scripts_;
     std::deque<std::vector<std::string>> menuScripts_;
-    std::deque<std::string> fileScripts_, folderScripts_;
+    std::deque<std::string> fileScripts_, folderScripts_, saveScripts_;
+    std::deque<bool> printScripts_;
     std::vector<SimForm*> forms_;
     NativeHandle nextHandle_ = 0x1000;
 };

@@ -1,6 +1,6 @@
 #pragma once
-// The system's modal dialogs: the message box, the open-file dialog and the folder
-// browser.
+// The system's modal dialogs: the message box, the open-file and save-file dialogs, the
+// folder browser and the print dialog.
 #include <string>
 #include <vector>
 
@@ -48,6 +48,32 @@ struct OpenFileRequest {
 struct FolderBrowseRequest {
     NativeHandle Owner = 0;
     std::string Title;  // shown above the folders
+    std::string InitialDir;  // the folder chosen when the dialog opens; empty for none
+    bool NewFolderButton = false;  // offers to make a new folder
 };
+
+struct SaveFileRequest {
+    NativeHandle Owner = 0;
+    std::string Title;  // empty: the system's
+    std::string Filter;  // as the open-file dialog's
+    std::string InitialDir;
+    std::string FileName;
+    // Put after a name typed without one, without its dot ("html").
+    std::string DefaultExt;
+    // Asks before an existing file is chosen.
+    bool OverwritePrompt = true;
+};
+
+// A plain print of a table: the print dialog, then each row as a line with its cells in
+// columns, on as many pages as it takes.
+struct PrintRequest {
+    NativeHandle Owner = 0;
+    std::string DocumentName;  // how the job shows in the printer's queue
+    std::vector<std::vector<std::string>> Rows;
+    // The columns' share of the page's width, in the proportions of these numbers.
+    std::vector<int> ColWidths;
+};
+
+enum class PrintResult { Cancelled, Printed, Failed };
 
 }  // namespace pv

@@ -36,6 +36,9 @@ public:
     // user changed the scale); `suggested` is the outer rectangle the system proposes for
     // it at the new DPI. A sink that keeps no geometry of its own may ignore it.
     virtual void PeerDpiChanged(int dpi, const TRect& suggested) {}
+    // A key with Ctrl or Alt, or a function key, was pressed in the window, before the
+    // control with the focus sees it; true when the window used it as a shortcut.
+    virtual bool PeerShortCut(uint32_t shortcut) = 0;
 };
 
 struct FormParams {

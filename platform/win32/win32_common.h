@@ -60,6 +60,13 @@ void RegisterWindowClass(const wchar_t* name, WNDPROC proc);
 // Whether a window is one of the model's top-level windows (the dialog manager serves
 // those in the message loop).
 bool IsFormWindow(HWND hwnd);
+// Lets the model's window `form` take a key pressed in it as a shortcut before the control
+// with the focus sees it; true when it took the key.
+bool FormShortCut(HWND form, uint32_t shortcut);
+// A modeless dialog of the system (find, replace) that the dialog manager serves in the
+// message loop as it serves the model's windows.
+void MarkModelessDialog(HWND dialog);
+bool IsModelessDialog(HWND hwnd);
 
 // The object a window procedure serves: bound at WM_NCCREATE from the creation
 // parameter into the window's user data, read from there for every later message.

@@ -115,6 +115,29 @@ bool Win32UserInterface::ShowOpenFileDialog(const OpenFileRequest& r, std::strin
     return true;
 }
 
+bool Win32UserInterface::ShowSaveFileDialog(const SaveFileRequest& r, std::string& file) {
+    std::wstring filter = FilterList(r.Filter), title = Wide(r.Title), dir = Wide(r.InitialDir),
+                 ext = Wide(r.DefaultExt);
+    std::vector<wchar_t> buffer(kFileBuffer, L'\0');
+    std::wstring name = Wide(r.FileName);
+    if (name.size() < kFileBuffer) std::copy(name.begin(), name.end(), buffer.begin());
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = reinterpret_cast<HWND>(r.Owner);
+    ofn.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = buffer.data();
+    ofn.nMaxFile = kFileBuffer;
+    ofn.lpstrInitialDir = dir.empty() ? nullptr : dir.c_str();
+    ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
+    ofn.lpstrDefExt = ext.empty() ? nullptr : ext.c_str();
+    ofn.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    if (r.OverwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
+    if (!GetSaveFileNameW(&ofn)) return false;
+    file = Narrow(buffer.data());
+    return true;
+}
+
 bool Win32UserInterface::BrowseForFolder(const FolderBrowseRequest& r, std::string& folder) {
     std::wstring title = Wide(r.Title);
     wchar_t name[MAX_PATH] = L"";
@@ -123,7 +146,17 @@ bool Win32UserInterface::BrowseForFolder(const FolderBrowseRequest& r, std::stri
     bi.pidlRoot = nullptr;  // the desktop
     bi.pszDisplayName = name;
     bi.lpszTitle = title.empty() ? nullptr : title.c_str();
-    bi.ulFlags = BIF_NEWDIALOGSTYLE | BIF_RETURNONLYFSDIRS;
+    // The folder can be typed as well as picked.
+    bi.ulFlags = BIF_NEWDIALOGSTYLE | BIF_RETURNONLYFSDIRS | BIF_EDITBOX;
+    if (!r.NewFolderButton) bi.ulFlags |= BIF_NONEWFOLDERBUTTON;
+    std::wstring initial = Wide(r.InitialDir);
+    if (!initial.empty()) {
+        bi.lParam = reinterpret_cast<LPARAM>(initial.c_str());
+        bi.lpfn = [](HWND dialog, UINT msg, LPARAM, LPARAM data) -> int {
+            if (msg == BFFM_INITIALIZED) SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, data);
+            return 0;
+        };
+    }
     PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&bi);
     if (!chosen) return false;
     // A folder of the shell's own (the printers, say) has no path to give back.

@@ -161,6 +161,7 @@ public:
     }
     int Dpi() override { return WindowDpi(hwnd_); }
     void SetFocus() override { DoSetFocus(); }
+    bool ShortCut(uint32_t shortcut) { return sink_.PeerShortCut(shortcut); }
     // The window passes the focus on to a control (WM_SETFOCUS below), which reports it.
     void FocusTaken() override {}
 
@@ -284,6 +285,24 @@ private:
 }  // namespace
 
 bool IsFormWindow(HWND hwnd) { return hwnd && GetPropW(hwnd, kFormProp) != nullptr; }
+
+bool FormShortCut(HWND form, uint32_t shortcut) {
+    auto* peer = form ? static_cast<Win32FormPeer*>(GetPropW(form, kFormProp)) : nullptr;
+    if (!peer) return false;
+    bool taken = false;
+    GuardedCall([&] {
+        taken = peer->ShortCut(shortcut);
+        return LRESULT(0);
+    });
+    return taken;
+}
+
+namespace {
+const wchar_t* kModelessProp = L"PivolaModelessDialog";
+}  // namespace
+
+void MarkModelessDialog(HWND dialog) { SetPropW(dialog, kModelessProp, reinterpret_cast<HANDLE>(1)); }
+bool IsModelessDialog(HWND hwnd) { return hwnd && GetPropW(hwnd, kModelessProp) != nullptr; }
 
 std::unique_ptr<IMessageWindow> Win32UserInterface::CreateMessageWindow(MessageProc proc) {
     return std::make_unique<Win32MessageWindow>(std::move(proc));

@@ -7,6 +7,21 @@ namespace pv::win32 {
 BOOL(WINAPI* loopPostMessage)(HWND, UINT, WPARAM, LPARAM) = PostMessageW;
 
 namespace {
+
+// The shortcut a key makes with the modifiers held now: only a key with Ctrl or Alt, or a
+// function key, counts; 0 for the others, which go to the control as they are.
+uint32_t KeyShortCut(WPARAM key) {
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0, alt = GetKeyState(VK_MENU) < 0, shift = GetKeyState(VK_SHIFT) < 0;
+    const bool function = key >= VK_F1 && key <= VK_F24;
+    if (!ctrl && !alt && !function) return 0;
+    if (key == VK_CONTROL || key == VK_MENU || key == VK_SHIFT) return 0;
+    uint32_t shortcut = static_cast<uint32_t>(key & 0xFF);
+    if (shift) shortcut |= 0x2000;
+    if (ctrl) shortcut |= 0x4000;
+    if (alt) shortcut |= 0x8000;
+    return shortcut;
+}
+
 constexpr UINT kRunCall = WM_APP + 1;
 // Above every timer the loop hands out: runs the calls whose message the queue refused.
 constexpr UINT_PTR kUnpostedTimer = 0x7FFFFFF0;
@@ -88,7 +103,12 @@ bool Win32EventLoop::ProcessOne() {
         // The dialog manager gives the model's windows Tab, the arrow keys among a group,
         // Alt with a button's accelerator and Escape.
         HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-        if (!(IsFormWindow(root) && IsDialogMessageW(root, &msg))) {
+        if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && IsFormWindow(root) &&
+            FormShortCut(root, KeyShortCut(msg.wParam))) {
+            RaiseParkedException();
+            return true;
+        }
+        if (!((IsFormWindow(root) || IsModelessDialog(root)) && IsDialogMessageW(root, &msg))) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }

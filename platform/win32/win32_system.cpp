@@ -159,6 +159,13 @@ std::string Win32SystemInfo::ExpandEnvironment(const std::string& text) {
     return Narrow(buf);
 }
 
+MemoryStatus Win32SystemInfo::Memory() {
+    MEMORYSTATUSEX m{};
+    m.dwLength = sizeof m;
+    if (!GlobalMemoryStatusEx(&m)) return {};
+    return {m.ullTotalPhys, m.ullAvailPhys, m.ullTotalVirtual, m.ullAvailVirtual};
+}
+
 std::string Win32SystemInfo::FormatNativeDateTime(TDateTime t) {
     DateTimeParts p = DecodeDateTime(t);
     SYSTEMTIME st{};

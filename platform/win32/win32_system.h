@@ -34,6 +34,7 @@ public:
     bool IsMainThread() override;
     std::string FormatNativeDateTime(TDateTime t) override;
     std::string ExpandEnvironment(const std::string& text) override;
+    MemoryStatus Memory() override;
 
 private:
     unsigned long mainThread_;

@@ -30,6 +30,13 @@ public:
     std::unique_ptr<ISpinEditPeer> CreateSpinEditPeer(ISpinEditSink& sink, NativeHandle parent) override;
     std::unique_ptr<IToolBarPeer> CreateToolBarPeer(IToolBarSink& sink, NativeHandle parent) override;
     std::unique_ptr<IWebBrowserPeer> CreateWebBrowserPeer(IWebBrowserSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IRichEditPeer> CreateRichEditPeer(IRichEditSink& sink, const RichEditParams& params,
+                                                      NativeHandle parent) override;
+    std::unique_ptr<ITabSetPeer> CreateTabSetPeer(ITabSetSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IStringGridPeer> CreateStringGridPeer(IStringGridSink& sink, NativeHandle parent) override;
+    std::unique_ptr<IFindDialogPeer> ShowFindDialog(IFindDialogSink& sink, const FindDialogParams& params) override;
+    bool ShowSaveFileDialog(const SaveFileRequest& request, std::string& file) override;
+    PrintResult PrintTable(const PrintRequest& request) override;
     int ShowMessageDialog(const MessageDialogRequest& request) override;
     bool ShowOpenFileDialog(const OpenFileRequest& request, std::string& file) override;
     bool BrowseForFolder(const FolderBrowseRequest& request, std::string& folder) override;

@@ -47,6 +47,7 @@ public:
         events_.push_back("dpi " + std::to_string(dpi) + " " + std::to_string(r.Left) + "," + std::to_string(r.Top) +
                           " " + std::to_string(r.Width()) + "x" + std::to_string(r.Height()));
     }
+    bool PeerShortCut(uint32_t) override { return false; }
     void PeerTabChanged(int tab) override { events_.push_back("tab " + std::to_string(tab)); }
     void PeerHotKeyChanged(uint32_t key, uint32_t modifiers) override {
         events_.push_back("hot key " + std::to_string(key) + " " + std::to_string(modifiers));

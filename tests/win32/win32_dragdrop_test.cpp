@@ -47,6 +47,7 @@ public:
     bool PeerMessage(uint32_t, uintptr_t, intptr_t, intptr_t&) override { return false; }
     void PeerCancelKey() override { events_.push_back("cancel key"); }
     void PeerDefaultKey() override { events_.push_back("default key"); }
+    bool PeerShortCut(uint32_t) override { return false; }
     void PeerExpandedChanged(uintptr_t node, bool expanded) override {
         events_.push_back("expanded " + std::to_string(node) + (expanded ? " on" : " off"));
     }

@@ -15,6 +15,10 @@
 //   e2e_window_tool close "<title>"     asks the window to close, as its close box would
 //   e2e_window_tool children "<title>"  prints the class and text of every visible child
 //                                       window, one per line, in the order of the tree
+//   e2e_window_tool list "<title>"      prints the rows of the window's list view, its cells
+//                                       separated by " | "
+//   e2e_window_tool child "<title>" "<class>"  prints the screen rectangle of the window's
+//                                       first control of that class: left top right bottom
 #include <windows.h>
 #include <commctrl.h>
 
@@ -101,6 +105,42 @@ int DumpTree(HWND window) {
     return 0;
 }
 
+// The list view's cells, read through memory lent in the other program as for the tree.
+int DumpList(HWND window) {
+    HWND list = FindChildOfClass(window, WC_LISTVIEWW);
+    if (!list) return 4;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(list, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return 5;
+    const SIZE_T textChars = 512;
+    auto* remote = static_cast<char*>(
+        VirtualAllocEx(process, nullptr, sizeof(LVITEMW) + textChars * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE));
+    if (!remote) return 6;
+    auto* remoteText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
+    int columns = Header_GetItemCount(ListView_GetHeader(list));
+    int rows = ListView_GetItemCount(list);
+    for (int r = 0; r < rows; ++r) {
+        std::wstring line;
+        for (int c = 0; c < columns; ++c) {
+            LVITEMW it{};
+            it.iSubItem = c;
+            it.pszText = remoteText;
+            it.cchTextMax = static_cast<int>(textChars);
+            WriteProcessMemory(process, remote, &it, sizeof it, nullptr);
+            SendMessageW(list, LVM_GETITEMTEXTW, r, reinterpret_cast<LPARAM>(remote));
+            wchar_t text[512] = {};
+            ReadProcessMemory(process, remoteText, text, sizeof text - sizeof(wchar_t), nullptr);
+            if (c) line += L" | ";
+            line += text;
+        }
+        PrintUtf8(line + L"\n");
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return 0;
+}
+
 std::wstring TitleOf(HWND window) {
     wchar_t text[512] = {};
     GetWindowTextW(window, text, 512);
@@ -178,6 +218,15 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (std::wcscmp(argv[1], L"tree") == 0) return DumpTree(window);
+    if (std::wcscmp(argv[1], L"list") == 0) return DumpList(window);
+    if (std::wcscmp(argv[1], L"child") == 0 && argc >= 4) {
+        HWND child = FindChildOfClass(window, argv[3]);
+        if (!child) return 4;
+        RECT r{};
+        GetWindowRect(child, &r);
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+        return 0;
+    }
     if (std::wcscmp(argv[1], L"focus") == 0) {
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
