@@ -3,6 +3,7 @@
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_ui.h"
 
+#include <commctrl.h>
 #include <commdlg.h>
 
 #include <vector>
@@ -138,6 +139,40 @@ bool Win32UserInterface::ShowSaveFileDialog(const SaveFileRequest& r, std::strin
     return true;
 }
 
+namespace {
+
+// What the folder browser's callback needs, and the text of its folder field as it stood
+// when OK was pressed: not every shell takes a typed path as the choice, so the browser
+// reads the field itself.
+struct FolderBrowseState {
+    const wchar_t* Initial = nullptr;
+    HWND Field = nullptr;
+    std::wstring Typed;
+};
+
+BOOL CALLBACK FindFolderField(HWND child, LPARAM data) {
+    wchar_t cls[16] = L"";
+    GetClassNameW(child, cls, 16);
+    if (lstrcmpiW(cls, L"Edit") != 0) return TRUE;
+    reinterpret_cast<FolderBrowseState*>(data)->Field = child;
+    return FALSE;
+}
+
+LRESULT CALLBACK FolderBrowserProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+    auto* state = reinterpret_cast<FolderBrowseState*>(data);
+    if (msg == WM_COMMAND && LOWORD(wp) == IDOK && state->Field) {
+        int length = GetWindowTextLengthW(state->Field);
+        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+        text.resize(static_cast<size_t>(GetWindowTextW(state->Field, text.data(), length + 1)));
+        state->Typed = text;
+    } else if (msg == WM_NCDESTROY) {
+        RemoveWindowSubclass(dialog, FolderBrowserProc, 1);
+    }
+    return DefSubclassProc(dialog, msg, wp, lp);
+}
+
+}  // namespace
+
 bool Win32UserInterface::BrowseForFolder(const FolderBrowseRequest& r, std::string& folder) {
     std::wstring title = Wide(r.Title);
     wchar_t name[MAX_PATH] = L"";
@@ -150,15 +185,30 @@ bool Win32UserInterface::BrowseForFolder(const FolderBrowseRequest& r, std::stri
     bi.ulFlags = BIF_NEWDIALOGSTYLE | BIF_RETURNONLYFSDIRS | BIF_EDITBOX;
     if (!r.NewFolderButton) bi.ulFlags |= BIF_NONEWFOLDERBUTTON;
     std::wstring initial = Wide(r.InitialDir);
-    if (!initial.empty()) {
-        bi.lParam = reinterpret_cast<LPARAM>(initial.c_str());
-        bi.lpfn = [](HWND dialog, UINT msg, LPARAM, LPARAM data) -> int {
-            if (msg == BFFM_INITIALIZED) SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, data);
-            return 0;
-        };
-    }
+    FolderBrowseState state;
+    state.Initial = initial.empty() ? nullptr : initial.c_str();
+    bi.lParam = reinterpret_cast<LPARAM>(&state);
+    bi.lpfn = [](HWND dialog, UINT msg, LPARAM, LPARAM data) -> int {
+        auto* state = reinterpret_cast<FolderBrowseState*>(data);
+        if (msg != BFFM_INITIALIZED) return 0;
+        if (state->Initial) SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(state->Initial));
+        EnumChildWindows(dialog, FindFolderField, data);
+        SetWindowSubclass(dialog, FolderBrowserProc, 1, static_cast<DWORD_PTR>(data));
+        return 0;
+    };
     PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&bi);
     if (!chosen) return false;
+    // A full path typed into the field, naming a folder that exists, is the choice; the
+    // field's own text (the selected folder's plain name) is not a path and counts not.
+    const std::wstring& typed = state.Typed;
+    bool absolute = (typed.size() >= 3 && typed[1] == L':' && (typed[2] == L'\\' || typed[2] == L'/')) ||
+                    (typed.size() >= 2 && typed[0] == L'\\' && typed[1] == L'\\');
+    DWORD attributes = absolute ? GetFileAttributesW(typed.c_str()) : INVALID_FILE_ATTRIBUTES;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        CoTaskMemFree(chosen);
+        folder = Narrow(typed);
+        return true;
+    }
     // A folder of the shell's own (the printers, say) has no path to give back.
     wchar_t path[MAX_PATH] = L"";
     bool found = SHGetPathFromIDListW(chosen, path) && path[0];
