@@ -26,6 +26,7 @@
 #include "platform/sim/sim_string_grid.h"
 #include "platform/sim/sim_tab_set.h"
 #include "tests/app/translation_fixture.h"
+#include "controls/panel.h"
 #include "windows/form_about.h"
 
 namespace pv {
@@ -113,6 +114,19 @@ TEST_F(AboutTest, TheDataPageShowsTheSixRowsAndItsFolderButtonsOpenTheFolders) {
     EXPECT_EQ(calls.back().File, kData);
     EXPECT_EQ(calls.back().Verb, "open");
     EXPECT_EQ(calls.back().ShowCmd, ShowCmd::Normal);
+}
+
+// Every button of the translator's tool bar is whole in the window as it opens.
+TEST_F(AboutTest, TheTranslationToolBarFitsTheWindow) {
+    Start();
+    TvdFormAbout* w = Open();
+    ASSERT_NE(w, nullptr);
+    w->pgcAbout->SetActivePageIndex(1);
+    ASSERT_GT(w->tbTranslation->ControlCount(), 0);
+    for (int i = 0; i < w->tbTranslation->ControlCount(); ++i) {
+        const TControl* b = w->tbTranslation->Controls(i);
+        EXPECT_LE(b->Left() + b->Width(), w->tbTranslation->ClientWidth()) << b->Name();
+    }
 }
 
 TEST_F(AboutTest, WindowsVersionWordsAndMegabytes) {
