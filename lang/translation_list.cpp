@@ -5,6 +5,7 @@
 #include "controls/page_control.h"
 #include "controls/status_bar.h"
 #include "lang/language_composite.h"
+#include "lang/template_system.h"
 
 namespace pv {
 
@@ -53,6 +54,26 @@ void WalkTranslationList(TvdlgLanguageCompositeAllEx& lang, const std::string& f
                 break;
             }
         }
+    }
+}
+
+void RegisterMixedTexts(TvdlgLanguageCompositeAllEx& lang, const std::string& file, const std::string& section,
+                        std::span<const MixedTextEntry> texts) {
+    for (const MixedTextEntry& t : texts)
+        lang.Controller().RegisterText(file, section, t.Key, t.Text,
+                                       t.Curly ? std::string(kTemplateSystemCurly) : std::string());
+}
+
+std::string LookUpMixedText(TvdlgLanguageCompositeAllEx* lang, const std::string& file, const std::string& section,
+                            std::span<const MixedTextEntry> texts, const std::string& key, bool templated) {
+    std::string builtIn;
+    for (const MixedTextEntry& t : texts)
+        if (key == t.Key) builtIn = t.Text;
+    if (!lang) return builtIn;
+    try {
+        return lang->Controller().GetText(file, section, key, builtIn, templated);
+    } catch (const std::exception&) {
+        return builtIn;
     }
 }
 

@@ -19,17 +19,11 @@ namespace {
 const char* const kArea = "__About";
 const char* const kMixedSection = "__MixedText__About";
 
-struct MixedTextEntry {
-    const char* Key;
-    const char* Text;
-    bool Curly;
-};
-
 // The frame's two mixed texts, kept for this window too, and the two product lines of the
 // top panel, whose names and years come from the template variables.
 const MixedTextEntry kMixedTexts[] = {
-    {"SelectOutputDir", "Select output directory", false},
-    {"NoHelpAvailableTopic", "No help available for this topic.", false},
+    {"SelectOutputDir", "Select output directory"},
+    {"NoHelpAvailableTopic", "No help available for this topic."},
     {"DistributedBy", "Distributed by {CompanyNameLong}", true},
     {"Copyright", "Copyright {CopyrightTime} {CopyrightHolders}", true},
 };
@@ -63,11 +57,8 @@ std::string CreditsText() {
 
 void TvdFormAbout::RegisterFormMessages() {
     TvdFormGenericStructEx::RegisterFormMessages();
-    TvdlgLanguageCompositeAllEx* lang = Translation();
-    if (!lang) return;
-    for (const MixedTextEntry& t : kMixedTexts)
-        lang->Controller().RegisterText(std::string(kSharedLanguageFile), kMixedSection, t.Key, t.Text,
-                                        t.Curly ? std::string(kTemplateSystemCurly) : std::string());
+    if (TvdlgLanguageCompositeAllEx* lang = Translation())
+        RegisterMixedTexts(*lang, std::string(kSharedLanguageFile), kMixedSection, kMixedTexts);
 }
 
 void TvdFormAbout::RegisterFormTexts() {
@@ -89,16 +80,7 @@ void TvdFormAbout::WalkTranslationList(bool registering) {
 }
 
 std::string TvdFormAbout::MixedText(const std::string& key) const {
-    std::string builtIn;
-    for (const MixedTextEntry& t : kMixedTexts)
-        if (key == t.Key) builtIn = t.Text;
-    TvdlgLanguageCompositeAllEx* lang = Translation();
-    if (!lang) return builtIn;
-    try {
-        return lang->Controller().GetText(std::string(kSharedLanguageFile), kMixedSection, key, builtIn, true);
-    } catch (const std::exception&) {
-        return builtIn;
-    }
+    return LookUpMixedText(Translation(), std::string(kSharedLanguageFile), kMixedSection, kMixedTexts, key, true);
 }
 
 std::string TvdFormAbout::GeneralText(const std::string& section, const std::string& key,

@@ -16,11 +16,6 @@ namespace {
 const char* const kArea = "__CheckUpdates";
 const char* const kMixedSection = "__MixedText__CheckUpdates";
 
-struct MixedTextEntry {
-    const char* Key;
-    const char* Text;
-};
-
 // The frame's two mixed texts, kept for this window too, and the window's own.
 const MixedTextEntry kMixedTexts[] = {
     {"SelectOutputDir", "Select output directory"},
@@ -52,10 +47,8 @@ std::vector<ListEntry> TranslationList(TvdFormCheckUpdates& f) {
 
 void TvdFormCheckUpdates::RegisterFormMessages() {
     TvdFormGenericStructEx::RegisterFormMessages();
-    TvdlgLanguageCompositeAllEx* lang = Translation();
-    if (!lang) return;
-    for (const MixedTextEntry& t : kMixedTexts)
-        lang->Controller().RegisterText(std::string(kSharedLanguageFile), kMixedSection, t.Key, t.Text, "");
+    if (TvdlgLanguageCompositeAllEx* lang = Translation())
+        RegisterMixedTexts(*lang, std::string(kSharedLanguageFile), kMixedSection, kMixedTexts);
 }
 
 void TvdFormCheckUpdates::RegisterFormTexts() {
@@ -74,16 +67,7 @@ void TvdFormCheckUpdates::WalkTranslationList(bool registering) {
 }
 
 std::string TvdFormCheckUpdates::MixedText(const std::string& key) const {
-    std::string builtIn;
-    for (const MixedTextEntry& t : kMixedTexts)
-        if (key == t.Key) builtIn = t.Text;
-    TvdlgLanguageCompositeAllEx* lang = Translation();
-    if (!lang) return builtIn;
-    try {
-        return lang->Controller().GetText(std::string(kSharedLanguageFile), kMixedSection, key, builtIn, false);
-    } catch (const std::exception&) {
-        return builtIn;
-    }
+    return LookUpMixedText(Translation(), std::string(kSharedLanguageFile), kMixedSection, kMixedTexts, key, false);
 }
 
 }  // namespace pv
