@@ -431,6 +431,16 @@ private:
     // pass of the same reload does not read and decode them again.
     std::unordered_map<std::string, std::vector<std::string>> readLevels_;
     const std::vector<std::string>& LevelLines(const std::string& levelDir);
+    // What one reload learnt of the disk, asked once for both passes: each level folder's
+    // identity, and of each folder record whether its folder and its level file exist.
+    struct FolderPresence {
+        bool Exists = false, HasLevel = false;
+    };
+    std::unordered_map<std::string, std::string> levelIdentities_;
+    std::unordered_map<std::string, FolderPresence> folderPresence_;
+    const std::string& LevelIdentity(const std::string& levelDir);
+    FolderPresence FolderOf(const std::string& levelDir, const std::string& name);
+    void ForgetReloadFacts();
     void FormCreate(TComponent* sender);
     void FormShow(TComponent* sender);
     void FormDestroy(TComponent* sender);

@@ -27,15 +27,23 @@ const char* const kLevelFile = "shortcuts.txt";
 
 // Every "|" separates two fields and empty fields stay, but a line that ends with "|"
 // loses that one trailing empty field; an empty line has none.
-std::vector<std::string> Fields(const std::string& line) {
-    if (line.empty()) return {};
-    std::vector<std::string> f = Split(line, '|');
-    if (!f.empty() && f.back().empty()) f.pop_back();
-    return f;
+// The fields are views into the line, which outlives them: a reload splits every record
+// of the store, and copies only the fields it keeps.
+using FieldList = std::vector<std::string_view>;
+void Fields(std::string_view line, FieldList& f) {
+    f.clear();
+    if (line.empty()) return;
+    for (size_t start = 0;;) {
+        size_t bar = line.find('|', start);
+        f.push_back(line.substr(start, bar == std::string_view::npos ? std::string_view::npos : bar - start));
+        if (bar == std::string_view::npos) break;
+        start = bar + 1;
+    }
+    if (f.back().empty()) f.pop_back();
 }
 
-std::string FieldAt(const std::vector<std::string>& f, size_t position) {
-    return position <= f.size() ? f[position - 1] : std::string();
+std::string FieldAt(const FieldList& f, size_t position) {
+    return position <= f.size() ? std::string(f[position - 1]) : std::string();
 }
 
 struct Flags {
@@ -43,7 +51,7 @@ struct Flags {
     bool RunAs = false;
 };
 
-Flags ParseFlags(const std::string& field, bool exeRecord) {
+Flags ParseFlags(std::string_view field, bool exeRecord) {
     Flags flags;
     std::vector<std::string> tokens = Split(field, '*');
     auto has = [&](const char* t) { return std::find(tokens.begin(), tokens.end(), t) != tokens.end(); };
@@ -105,6 +113,32 @@ const std::vector<std::string>& TFormFront::LevelLines(const std::string& levelD
     return it->second;
 }
 
+const std::string& TFormFront::LevelIdentity(const std::string& levelDir) {
+    auto it = levelIdentities_.find(levelDir);
+    if (it == levelIdentities_.end())
+        it = levelIdentities_.emplace(levelDir, GetPlatform().Files().DirectoryIdentity(levelDir)).first;
+    return it->second;
+}
+
+TFormFront::FolderPresence TFormFront::FolderOf(const std::string& levelDir, const std::string& name) {
+    std::string dir = levelDir + name;
+    auto it = folderPresence_.find(dir);
+    if (it == folderPresence_.end()) {
+        IFileSystem& files = GetPlatform().Files();
+        FolderPresence presence;
+        presence.Exists = files.DirectoryExists(dir);
+        presence.HasLevel = presence.Exists && files.FileExists(dir + "\\" + kLevelFile);
+        it = folderPresence_.emplace(std::move(dir), presence).first;
+    }
+    return it->second;
+}
+
+void TFormFront::ForgetReloadFacts() {
+    readLevels_.clear();
+    levelIdentities_.clear();
+    folderPresence_.clear();
+}
+
 // ---- reload ------------------------------------------------------------------------------
 
 void TFormFront::ReloadItems() {
@@ -122,7 +156,7 @@ void TFormFront::ReloadItems() {
     CopyMenuTree(pmBasic->Items(), pmItems->Items());
 
     std::string root = IncludeTrailingBackslash(Shared->ShortcutsFolder);
-    readLevels_.clear();
+    ForgetReloadFacts();
     if (GetPlatform().Files().FileExists(root + kLevelFile)) {
         openLevels_.clear();
         CollectExtensions(root);
@@ -133,7 +167,7 @@ void TFormFront::ReloadItems() {
         ItemPaths.reserve(records);
         ItemWindowStates.reserve(records);
         LoadItemsFrom(root, pmItems->Items(), nullptr);
-        readLevels_.clear();
+        ForgetReloadFacts();
     }
     storeLoadedWhole_ = true;
     tvUndo->Items().Assign(tvItems->Items());
@@ -144,22 +178,20 @@ void TFormFront::ReloadItems() {
 // ---- extensions --------------------------------------------------------------------------
 
 void TFormFront::CollectExtensions(const std::string& levelDir) {
-    std::string id = GetPlatform().Files().DirectoryIdentity(levelDir);
+    std::string id = LevelIdentity(levelDir);
     if (!id.empty() && !openLevels_.insert(id).second) return;
     CollectLevel(levelDir);
     if (!id.empty()) openLevels_.erase(id);
 }
 
 void TFormFront::CollectLevel(const std::string& levelDir) {
-    Platform& p = GetPlatform();
+    FieldList f;
     for (const std::string& line : LevelLines(levelDir)) {
-        std::vector<std::string> f = Fields(line);
+        Fields(line, f);
         if (f.empty()) continue;
         if (f[0] == "^Folder") {
             std::string name = FieldAt(f, 2);
-            std::string dir = levelDir + name + "\\";
-            if (!name.empty() && p.Files().DirectoryExists(levelDir + name) && p.Files().FileExists(dir + kLevelFile))
-                CollectExtensions(dir);
+            if (!name.empty() && FolderOf(levelDir, name).HasLevel) CollectExtensions(levelDir + name + "\\");
         } else if (f[0] == "^UnkLnk") {
             std::string ext = FieldAt(f, 3);
             if (std::find(IconExtensions.begin(), IconExtensions.end(), ext) == IconExtensions.end())
@@ -176,7 +208,7 @@ int TFormFront::ImageOfExtension(const std::string& extension) const {
 // ---- loading -----------------------------------------------------------------------------
 
 void TFormFront::LoadItemsFrom(const std::string& levelDir, TMenuItem* parentMenu, TTreeNode* parentNode) {
-    std::string id = GetPlatform().Files().DirectoryIdentity(levelDir);
+    std::string id = LevelIdentity(levelDir);
     if (!id.empty() && !openLevels_.insert(id).second) return;
     LoadLevel(levelDir, parentMenu, parentNode);
     if (!id.empty()) openLevels_.erase(id);
@@ -193,10 +225,11 @@ void TFormFront::LoadLevel(const std::string& levelDir, TMenuItem* parentMenu, T
     } else {
         lines = ReadLevel(GetPlatform(), levelDir);
     }
+    FieldList f;
     for (const std::string& line : lines) {
-        std::vector<std::string> f = Fields(line);
+        Fields(line, f);
         if (f.empty()) continue;
-        const std::string& tag = f[0];
+        std::string_view tag = f[0];
         if (tag == "^NorSep") {
             TTreeNode* node = AddItem(TItemKind::NormalSeparator, "", parentNode, -1, false, "", "", "", "");
             (void)node;
@@ -207,11 +240,12 @@ void TFormFront::LoadLevel(const std::string& levelDir, TMenuItem* parentMenu, T
             AddMenuEntry(TItemKind::SpecialSeparator, parentMenu, -1, caption, -1);
         } else if (tag == "^Folder") {
             std::string name = FieldAt(f, 2);
-            if (name.empty() || !files.DirectoryExists(levelDir + name)) continue;
+            if (name.empty()) continue;
+            FolderPresence presence = FolderOf(levelDir, name);
+            if (!presence.Exists) continue;
             TTreeNode* folder = AddItem(TItemKind::Folder, "", parentNode, -1, false, "", name, "", "");
             TMenuItem* entry = AddMenuEntry(TItemKind::Folder, parentMenu, ItemImage::FolderClosed, name, -1);
-            std::string dir = levelDir + name + "\\";
-            if (files.FileExists(dir + kLevelFile)) LoadItemsFrom(dir, entry, folder);
+            if (presence.HasLevel) LoadItemsFrom(levelDir + name + "\\", entry, folder);
         } else if (tag == "^ExeLnk") {
             std::string path, params, icon, caption, workDir;
             Flags flags;

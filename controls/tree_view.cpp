@@ -149,9 +149,15 @@ void TTreeNodes::Unlink(TTreeNode* node) {
     --CountOf(parent);
 }
 
-TTreeNode* TTreeNodes::NewNode(const std::string& text, TTreeNode* parent, TTreeNode* after) {
+TTreeNode* TTreeNodes::NewNode(const std::string& text, TTreeNode* parent, TTreeNode* after, const TTreeNode* look) {
     auto* n = new TTreeNode(*this);
     n->text_ = text;
+    if (look) {
+        n->imageIndex_ = look->imageIndex_;
+        n->selectedIndex_ = look->selectedIndex_;
+        n->stateIndex_ = look->stateIndex_;
+        n->data_ = look->data_;
+    }
     Link(n, parent, after);
     ++total_;
     if (auto* p = view_.Peer()) {
@@ -233,12 +239,7 @@ void TTreeNodes::Assign(const TTreeNodes& source) {
     while (!work.empty()) {
         Pending p = work.back();
         work.pop_back();
-        TTreeNode* copy = AddChild(p.ToParent, p.From->text_);
-        copy->imageIndex_ = p.From->imageIndex_;
-        copy->selectedIndex_ = p.From->selectedIndex_;
-        copy->stateIndex_ = p.From->stateIndex_;
-        copy->data_ = p.From->data_;
-        copy->Changed();
+        TTreeNode* copy = NewNode(p.From->text_, p.ToParent, LastOf(p.ToParent), p.From);
         for (const TTreeNode* c = p.From->lastChild_; c; c = c->prev_) work.push_back({c, copy});
     }
 }

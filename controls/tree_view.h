@@ -111,7 +111,9 @@ public:
 private:
     friend class TTreeNode;
     friend class TTreeView;
-    TTreeNode* NewNode(const std::string& text, TTreeNode* parent, TTreeNode* after);
+    // A node made after `after` below `parent`, looking like `look` where one is given (the
+    // native control is told of it once, with its whole look).
+    TTreeNode* NewNode(const std::string& text, TTreeNode* parent, TTreeNode* after, const TTreeNode* look = nullptr);
     void Link(TTreeNode* node, TTreeNode* parent, TTreeNode* after);
     void Unlink(TTreeNode* node);
     void FreeNode(TTreeNode* node);

@@ -1,5 +1,7 @@
 #include "platform/sim/sim_platform.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <fstream>
 #include <system_error>
@@ -94,9 +96,20 @@ fs::path SimFileSystem::HostPath(const std::string& path) const {
     // for every folder on the way, instead of one look and one path object per folder.
     {
         std::string whole = host.string();
-        for (const auto& part : parts) (whole += '/') += part;
+        for (size_t i = 0; i + 1 < parts.size(); ++i) (whole += '/') += parts[i];
+        size_t folderEnd = whole.size();
+        if (!parts.empty()) (whole += '/') += parts.back();
         std::error_code ec;
         if (fs::exists(fs::symlink_status(whole, ec))) return fs::path(std::move(whole));
+        // A name asked for in a folder spelt as on the disk (a file that is not there, or
+        // one in other letters): only the last name needs the folder's index.
+        if (!parts.empty()) {
+            fs::path folder(whole.substr(0, folderEnd));
+            if (fs::is_directory(fs::symlink_status(folder, ec))) {
+                const std::string* real = FindFolded(folder, parts.back());
+                return folder / (real ? *real : parts.back());
+            }
+        }
     }
     for (const auto& part : parts) {
         fs::path exact = host / part;
@@ -262,19 +275,23 @@ std::vector<DirEntry> SimFileSystem::ListDir(const std::string& path) {
     std::error_code ec;
     fs::path host = HostPath(path);
     if (!fs::is_directory(host, ec)) return out;
+    const std::string folder = LowerCase(IncludeBackslash(Absolute(path)));
     for (const auto& e : fs::directory_iterator(host, ec)) {
         std::error_code ec2;
         std::string name = e.path().filename().string();
-        out.push_back({name, fs::is_directory(e.path(), ec2), hidden_.count(LowerCase(IncludeBackslash(Absolute(path)) + name)) > 0});
+        bool hidden = !hidden_.empty() && hidden_.count(folder + LowerCase(name)) > 0;
+        out.push_back({name, e.is_directory(ec2), hidden});
     }
     std::sort(out.begin(), out.end(), [](const DirEntry& a, const DirEntry& b) { return CompareText(a.Name, b.Name) < 0; });
     return out;
 }
 
 std::string SimFileSystem::DirectoryIdentity(const std::string& path) {
-    std::error_code ec;
-    fs::path canon = fs::canonical(HostPath(path), ec);
-    return ec ? std::string() : canon.string();
+    // The device and node of the folder the links lead to, as the system's own file
+    // identity is: one look, where resolving the whole path would read every link on it.
+    struct stat info {};
+    if (::stat(HostPath(path).c_str(), &info) != 0) return std::string();
+    return std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino);
 }
 
 std::string SimFileSystem::ReadAllBytes(const std::string& path) {

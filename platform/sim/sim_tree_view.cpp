@@ -108,6 +108,11 @@ public:
         rec_.Nodes[node] = SimTreeNode{node, parent, state, false};
         rec_.Updates.erase(node);
         auto& kids = rec_.Children[parent];
+        // Loading a tree appends each node after the last one: no search for that.
+        if (after != 0 && !kids.empty() && kids.back() == after) {
+            kids.push_back(node);
+            return;
+        }
         auto pos = after == 0 ? kids.begin() : std::find(kids.begin(), kids.end(), after);
         if (after != 0 && pos != kids.end()) ++pos;
         kids.insert(pos, node);

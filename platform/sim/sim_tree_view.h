@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/sim/sim_control.h"
@@ -20,14 +21,14 @@ struct SimTreeView : SimControl {
     static constexpr int RowHeight = 16;
 
     ITreeViewSink* TreeSink = nullptr;
-    std::map<uintptr_t, SimTreeNode> Nodes;
-    std::map<uintptr_t, std::vector<uintptr_t>> Children;  // parent -> children in order
+    std::unordered_map<uintptr_t, SimTreeNode> Nodes;
+    std::unordered_map<uintptr_t, std::vector<uintptr_t>> Children;  // parent -> children in order
     uintptr_t Selected = 0;
     NativeHandle ImageList = 0;
     int Indent = 0;
     bool Redraw = true;
     int Repaints = 0;  // times the view was switched back to drawing
-    std::map<uintptr_t, int> Updates;  // times each node's look was changed since its insertion
+    std::unordered_map<uintptr_t, int> Updates;  // times each node's look was changed since its insertion
     bool AcceptFiles = false;
 
     // The pointer and the buttons, as the user moves and presses them.
