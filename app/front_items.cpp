@@ -96,12 +96,7 @@ std::string TFormFront::ResolveRelativePath(const std::string& path, const std::
 // ---- building the tree -------------------------------------------------------------------
 
 TTreeNode* TFormFront::AddTopMarker(TTreeNode* parent) {
-    TTreeNode* marker = tvItems->Items().AddChild(parent, "");
-    marker->SetImageIndex(ItemImage::TopMarker);
-    marker->SetSelectedIndex(ItemImage::TopMarker);
-    marker->SetStateIndex(-1);
-    marker->SetData(-1);
-    return marker;
+    return tvItems->Items().AddChild(parent, "", {ItemImage::TopMarker, ItemImage::TopMarker, -1, -1});
 }
 
 TTreeNode* TFormFront::RootTopMarker() const { return tvItems->Items().GetFirstNode(); }
@@ -111,33 +106,25 @@ TTreeNode* TFormFront::AddItem(TItemKind kind, const std::string& path, TTreeNod
                                const std::string& workDir, const std::string& params) {
     TTreeNodes& items = tvItems->Items();
     TTreeNode* node = nullptr;
-    auto setImages = [](TTreeNode* n, int image, intptr_t data) {
-        n->SetImageIndex(image);
-        n->SetSelectedIndex(image);
-        n->SetStateIndex(-1);
-        n->SetData(data);
-    };
+    // Each node is made with its pictures and data, so that the tree hears of it once.
+    auto look = [](int image, intptr_t data) { return TTreeNodeLook{image, image, -1, data}; };
     switch (kind) {
         case TItemKind::Folder:
-            node = items.AddChild(parentNode, caption);
-            setImages(node, ItemImage::FolderClosed, -1);
+            node = items.AddChild(parentNode, caption, look(ItemImage::FolderClosed, -1));
             AddTopMarker(node);
             break;
         case TItemKind::NormalSeparator:
-            node = items.AddChild(parentNode, kNormalSeparatorText);
-            setImages(node, ItemImage::Separator, -1);
+            node = items.AddChild(parentNode, kNormalSeparatorText, look(ItemImage::Separator, -1));
             break;
         case TItemKind::SpecialSeparator:
-            node = items.AddChild(parentNode, "--" + RemoveDashes(caption) + "--");
-            setImages(node, ItemImage::SpecialSeparator, -1);
+            node = items.AddChild(parentNode, "--" + RemoveDashes(caption) + "--", look(ItemImage::SpecialSeparator, -1));
             break;
         case TItemKind::ExecutableLink:
         case TItemKind::GeneralLink: {
             int image = imageIndex;
             if (kind == TItemKind::GeneralLink && image == ItemImage::AskDirectory) image = ItemImage::Directory;
             int id = NextItemId;
-            node = items.AddChild(parentNode, caption);
-            setImages(node, image, id);
+            node = items.AddChild(parentNode, caption, look(image, id));
             ItemPaths.push_back(path);
             ItemWindowStates[id] = windowState;
             if (kind == TItemKind::ExecutableLink) {

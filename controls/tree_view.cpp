@@ -149,15 +149,13 @@ void TTreeNodes::Unlink(TTreeNode* node) {
     --CountOf(parent);
 }
 
-TTreeNode* TTreeNodes::NewNode(const std::string& text, TTreeNode* parent, TTreeNode* after, const TTreeNode* look) {
+TTreeNode* TTreeNodes::NewNode(const std::string& text, TTreeNode* parent, TTreeNode* after, const TTreeNodeLook& look) {
     auto* n = new TTreeNode(*this);
     n->text_ = text;
-    if (look) {
-        n->imageIndex_ = look->imageIndex_;
-        n->selectedIndex_ = look->selectedIndex_;
-        n->stateIndex_ = look->stateIndex_;
-        n->data_ = look->data_;
-    }
+    n->imageIndex_ = look.ImageIndex;
+    n->selectedIndex_ = look.SelectedIndex;
+    n->stateIndex_ = look.StateIndex;
+    n->data_ = look.Data;
     Link(n, parent, after);
     ++total_;
     if (auto* p = view_.Peer()) {
@@ -176,6 +174,9 @@ TTreeNode* TTreeNodes::AddFirst(TTreeNode* sibling, const std::string& text) {
 }
 TTreeNode* TTreeNodes::AddChild(TTreeNode* parent, const std::string& text) {
     return NewNode(text, parent, LastOf(parent));
+}
+TTreeNode* TTreeNodes::AddChild(TTreeNode* parent, const std::string& text, const TTreeNodeLook& look) {
+    return NewNode(text, parent, LastOf(parent), look);
 }
 TTreeNode* TTreeNodes::AddChildFirst(TTreeNode* parent, const std::string& text) { return NewNode(text, parent, nullptr); }
 TTreeNode* TTreeNodes::Insert(TTreeNode* before, const std::string& text) {
@@ -239,7 +240,9 @@ void TTreeNodes::Assign(const TTreeNodes& source) {
     while (!work.empty()) {
         Pending p = work.back();
         work.pop_back();
-        TTreeNode* copy = NewNode(p.From->text_, p.ToParent, LastOf(p.ToParent), p.From);
+        const TTreeNode* from = p.From;
+        TTreeNode* copy = AddChild(p.ToParent, from->text_,
+                                   {from->imageIndex_, from->selectedIndex_, from->stateIndex_, from->data_});
         for (const TTreeNode* c = p.From->lastChild_; c; c = c->prev_) work.push_back({c, copy});
     }
 }

@@ -80,6 +80,13 @@ private:
     int count_ = 0;
 };
 
+// How a node looks and what it carries, given when it is made: the native control then
+// hears of the node once instead of once per property.
+struct TTreeNodeLook {
+    int ImageIndex = -1, SelectedIndex = -1, StateIndex = -1;
+    intptr_t Data = 0;
+};
+
 // The nodes of one tree view. Nodes are owned here and freed with their parent.
 class TTreeNodes {
 public:
@@ -93,6 +100,7 @@ public:
     TTreeNode* Add(TTreeNode* sibling, const std::string& text);
     TTreeNode* AddFirst(TTreeNode* sibling, const std::string& text);
     TTreeNode* AddChild(TTreeNode* parent, const std::string& text);
+    TTreeNode* AddChild(TTreeNode* parent, const std::string& text, const TTreeNodeLook& look);
     TTreeNode* AddChildFirst(TTreeNode* parent, const std::string& text);
     // A new node directly before `before` (at the end of the root level when null).
     TTreeNode* Insert(TTreeNode* before, const std::string& text);
@@ -111,9 +119,7 @@ public:
 private:
     friend class TTreeNode;
     friend class TTreeView;
-    // A node made after `after` below `parent`, looking like `look` where one is given (the
-    // native control is told of it once, with its whole look).
-    TTreeNode* NewNode(const std::string& text, TTreeNode* parent, TTreeNode* after, const TTreeNode* look = nullptr);
+    TTreeNode* NewNode(const std::string& text, TTreeNode* parent, TTreeNode* after, const TTreeNodeLook& look = {});
     void Link(TTreeNode* node, TTreeNode* parent, TTreeNode* after);
     void Unlink(TTreeNode* node);
     void FreeNode(TTreeNode* node);
