@@ -3,12 +3,19 @@
 
 #include <map>
 #include <tuple>
+#include <unordered_map>
 
 namespace pv::win32 {
 
 namespace {
 
-const wchar_t* kPeerProp = L"PivolaPeer";
+// The peer of each control window of ours. Kept here rather than in a window property:
+// every notification a control sends asks for its peer, and where properties live with
+// the window manager (as under Wine) each such look costs a round trip to it.
+std::unordered_map<HWND, Win32ControlPeer*>& PeersByWindow() {
+    static std::unordered_map<HWND, Win32ControlPeer*> peers;
+    return peers;
+}
 const wchar_t* kTooltipProp = L"PivolaTooltip";
 constexpr UINT_PTR kTrackId = 0x5056;
 
@@ -62,16 +69,27 @@ HFONT FontHandle(const FontSpec& f, int dpi) {
     return font;
 }
 
-Win32ControlPeer::~Win32ControlPeer() = default;
+namespace {
+void Forget(HWND hwnd, const Win32ControlPeer* peer) {
+    auto it = PeersByWindow().find(hwnd);
+    if (it != PeersByWindow().end() && it->second == peer) PeersByWindow().erase(it);
+}
+}  // namespace
+
+Win32ControlPeer::~Win32ControlPeer() {
+    if (hwnd_) Forget(hwnd_, this);
+}
 
 Win32ControlPeer* Win32ControlPeer::FromWindow(HWND hwnd) {
-    return hwnd ? static_cast<Win32ControlPeer*>(GetPropW(hwnd, kPeerProp)) : nullptr;
+    if (!hwnd) return nullptr;
+    auto it = PeersByWindow().find(hwnd);
+    return it == PeersByWindow().end() ? nullptr : it->second;
 }
 
 void Win32ControlPeer::Attach(HWND hwnd) {
     hwnd_ = hwnd;
     if (!hwnd_) return;
-    SetPropW(hwnd_, kPeerProp, this);
+    PeersByWindow()[hwnd_] = this;
     SetWindowSubclass(hwnd_, TrackPointer, kTrackId, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -80,7 +98,7 @@ void Win32ControlPeer::Detach() {
     if (hovered == hwnd_) hovered = nullptr;
     DoSetHint("");
     RemoveWindowSubclass(hwnd_, TrackPointer, kTrackId);
-    RemovePropW(hwnd_, kPeerProp);
+    Forget(hwnd_, this);
     DestroyWindow(hwnd_);
     hwnd_ = nullptr;
 }
@@ -92,6 +110,9 @@ void Win32ControlPeer::PointerOver() {
 }
 
 LRESULT CALLBACK Win32ControlPeer::TrackPointer(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+    // A window destroyed with its parent takes its entry along, so that a later window
+    // given the same handle is never taken for it.
+    if (msg == WM_NCDESTROY) Forget(hwnd, reinterpret_cast<Win32ControlPeer*>(data));
     if (msg == WM_MOUSEMOVE) GuardedCall([&] {
             reinterpret_cast<Win32ControlPeer*>(data)->PointerOver();
             return LRESULT(0);
