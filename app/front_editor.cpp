@@ -158,11 +158,18 @@ void TFormFront::ShowLinkFields(TTreeNode* node) {
     if (runAs) chkUserRunAs->SetEnabled(true);
 }
 
-// The node's picture from the menu list on a cleared box; no picture leaves it empty.
+// The node's picture from the menu list on a cleared box; no picture leaves it empty. The
+// box is the small-icon size of the window's screen, and takes the list's sharp copy of
+// the picture where it has one.
 void TFormFront::ShowIcon(const TTreeNode* node) {
     TColor face = GetPlatform().System().SysColor(SysColorIndex::BtnFace);
-    TBitmap32 box = TBitmap32::Create(16, 16, ColorRefToArgb(face));
-    if (node) ilPublicPM->DrawOnto(box, 0, 0, node->ImageIndex());
+    int size = Scale96(16);
+    TBitmap32 box = TBitmap32::Create(size, size, ColorRefToArgb(face));
+    int index = node ? node->ImageIndex() : -1;
+    if (index >= 0 && index < ilPublicPM->Count()) {
+        if (size == ilPublicPM->Width()) ilPublicPM->DrawOnto(box, 0, 0, index);
+        else BlendOnto(box, ilPublicPM->ImageAt(index, size), 0, 0);
+    }
     imgFileType->SetPicture(box);
 }
 

@@ -87,6 +87,7 @@ void TFormFront::FormCreate(TComponent*) {
     Painter->BarTag = MenuTag::BarCaption;
     Painter->BarTag2 = MenuTag::BarCaption2;
     Painter->SeparatorTag = MenuTag::Separator;
+    Painter->Dpi = GetPlatform().System().ScreenPixelsPerInch();
     RebuildLanguageMenu();
     ReloadItems();
 }

@@ -242,6 +242,11 @@ public:
     int ExtractFromExec(const std::string& iconFile, const std::string& targetPath);
     void ExtractFileIcon(const std::string& path, int index, bool menuListOnly);
     TBitmap32 ComposeTreeImage(const TBitmap32& source) const;
+    // Gives every menu picture that came from the shell or an icon file a sharp copy at
+    // `size` (the small-icon size of the screen the menu shows on), asked of its source at
+    // that size; pictures that hold one of that size already are left alone. At the
+    // list's own size (16, at 96 DPI) nothing is asked.
+    void SharpenMenuPictures(int size);
 
     // ---- the tray menu ----
     // Creates the entry of one item under `parentMenu`, at its insertion position.
@@ -424,6 +429,8 @@ private:
     int ImageOfExtension(const std::string& extension) const;
     void LogMessage(const std::string& id, const std::string& message);
     TBitmap32 OverBackground(const std::optional<TBitmap32>& icon, TColor background, int width, int height) const;
+    // The shell's icon for a file type, asked on an empty temporary file of that type.
+    std::optional<TBitmap32> ExtensionIcon(const std::string& ext, int size);
     // Folder directories being read, by identity, so that a link back to an ancestor ends
     // the descent instead of repeating it without end.
     std::set<std::string> openLevels_;

@@ -20,6 +20,10 @@ namespace pv {
 
 namespace {
 const char* const kDefaultExtensions[] = {"exe", "com", "bat", "cmd", "wsf", "wsh", "rdp", "cpl"};
+
+// The names the menu pictures carry, saying which source can draw them again at another
+// size: a file type's shell icon, a file's shell icon, an icon file.
+const std::string kTypeSource = "type:", kFileSource = "file:", kIconFileSource = "ico:";
 }  // namespace
 
 TColor TFormFront::MenuColor() const { return GetPlatform().System().SysColor(SysColorIndex::Menu); }
@@ -76,30 +80,33 @@ void TFormFront::ExtractFromUnknown() {
     for (const char* ext : kDefaultExtensions)
         if (std::find(IconExtensions.begin(), IconExtensions.end(), ext) == IconExtensions.end())
             IconExtensions.push_back(ext);
-    Platform& p = GetPlatform();
     for (const std::string& ext : IconExtensions) {
-        std::string temp = Shared->TempFolder + "TempFile." + ext;
-        std::optional<TBitmap32> icon;
-        bool created = false;
-        try {
-            p.Files().WriteAllBytes(temp, "");
-            created = true;
-        } catch (const Exception&) {
-            // Without the temporary file the shell has nothing to show an icon for.
-        }
-        if (created) {
-            icon = p.Shell().FileSmallIcon(temp);
-            p.Files().DeleteFile(temp);
-        }
+        std::optional<TBitmap32> icon = ExtensionIcon(ext, 16);
         int area = ilPublicTV->Height();
         TBitmap32 tree = ComposeTreeImage(Scaled(OverBackground(icon, TreeColor, 32, 32), 16, area));
         ilPublicTV->Insert(ExtMarker, tree);
-        if (!ilPublicPM->InsertIcon(ExtMarker, icon))
+        if (ilPublicPM->InsertIcon(ExtMarker, icon))
+            ilPublicPM->SetImageName(ExtMarker, kTypeSource + ext);
+        else
             ilPublicPM->Insert(ExtMarker, Scaled(OverBackground(icon, MenuColor(), 32, 32), 16, 16));
         ++ExtMarker;
         ++LoadedMarker;
         ++AddedMarker;
     }
+}
+
+std::optional<TBitmap32> TFormFront::ExtensionIcon(const std::string& ext, int size) {
+    Platform& p = GetPlatform();
+    std::string temp = Shared->TempFolder + "TempFile." + ext;
+    try {
+        p.Files().WriteAllBytes(temp, "");
+    } catch (const Exception&) {
+        // Without the temporary file the shell has nothing to show an icon for.
+        return std::nullopt;
+    }
+    std::optional<TBitmap32> icon = p.Shell().FileIcon(temp, size);
+    p.Files().DeleteFile(temp);
+    return icon;
 }
 
 int TFormFront::ExtractFromExec(const std::string& iconFile, const std::string& targetPath) {
@@ -122,6 +129,7 @@ int TFormFront::ExtractFromExec(const std::string& iconFile, const std::string& 
             return -1;
         }
         ilPublicPM->Insert(AddedMarker, picture);
+        if (ext == ".ico") ilPublicPM->SetImageName(AddedMarker, kIconFileSource + iconFile);
     }
     TBitmap32 menuPicture = TBitmap32::Create(16, 16, ColorRefToArgb(MenuColor()));
     ilPublicPM->DrawOnto(menuPicture, 0, 0, AddedMarker);
@@ -145,11 +153,33 @@ void TFormFront::ExtractFileIcon(const std::string& path, int index, bool menuLi
     TBitmap32 menuPicture = icon && !icon->Empty() ? *icon : TBitmap32::Create(16, 16, ColorRefToArgb(MenuColor()));
     if (tree.Empty()) tree = ComposeTreeImage(TBitmap32::Create(16, 16, ColorRefToArgb(TreeColor)));
     if (index < 0) {
-        ilPublicPM->Add(menuPicture);
+        index = ilPublicPM->Add(menuPicture);
         if (!menuListOnly) ilPublicTV->Add(tree);
     } else {
         ilPublicPM->Insert(index, menuPicture);
         if (!menuListOnly) ilPublicTV->Insert(index, tree);
+    }
+    if (icon && !icon->Empty()) ilPublicPM->SetImageName(index, kFileSource + path);
+}
+
+void TFormFront::SharpenMenuPictures(int size) {
+    if (size <= 0 || size == ilPublicPM->Width()) return;
+    IShell& shell = GetPlatform().Shell();
+    for (int i = 0; i < ilPublicPM->Count(); ++i) {
+        const std::string& name = ilPublicPM->ImageName(i);
+        if (name.empty() || ilPublicPM->SharpSize(i) == size) continue;
+        std::optional<TBitmap32> sharp;
+        try {
+            if (name.starts_with(kTypeSource)) sharp = ExtensionIcon(name.substr(kTypeSource.size()), size);
+            else if (name.starts_with(kFileSource)) sharp = shell.FileIcon(name.substr(kFileSource.size()), size);
+            else if (name.starts_with(kIconFileSource)) sharp = shell.IconFile(name.substr(kIconFileSource.size()), size);
+        } catch (const Exception&) {
+            // A source gone since (an icon file deleted, a drive removed) leaves the picture
+            // as it was loaded, scaled.
+        }
+        // Without an answer the scaled picture stands in, so that the source is not asked
+        // again at every showing of the menu.
+        ilPublicPM->SetSharp(i, sharp && !sharp->Empty() ? Scaled(*sharp, size, size) : ilPublicPM->ImageAt(i, size));
     }
 }
 

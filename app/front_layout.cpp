@@ -237,6 +237,7 @@ void TFormFront::DpiChanged(int) {
     tvItems->SetIndent(Scale96(21));
     Splitter1->MinSize = Scale96(kSideMinWidth);
     LayOutTools();
+    ShowIcon(tvItems->Selected());
 }
 
 // ---- the window's own settings ----------------------------------------------------------

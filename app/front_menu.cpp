@@ -210,6 +210,7 @@ void TFormFront::PopupAtCursor(TPopupMenu* menu, TForm* mainWindow, TComponent* 
         Painter->Dpi = ui.DpiAt(at);
         menu->ImageSize = Painter->IconSize();
         menu->Dpi = Painter->Dpi;
+        if (menu->Images == ilPublicPM) SharpenMenuPictures(menu->ImageSize);
     }
     Application()->ProcessMessages();
     if (mainWindow) ui.SetForegroundWindow(mainWindow->Handle());

@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "app/front_form.h"
+#include "app/menu_painter.h"
 #include "controls/application.h"
 #include "controls/image_list.h"
 #include "controls/menus.h"
@@ -170,6 +171,8 @@ void TFormFront::ReloadItems() {
         ForgetReloadFacts();
     }
     storeLoadedWhole_ = true;
+    // Sharp pictures for the screen the menu showed on last (at first, the screen's).
+    if (Painter) SharpenMenuPictures(Painter->IconSize());
     tvUndo->Items().Assign(tvItems->Items());
     UndoAddedIconCount = AddedIconCount;
     UpdateMenuDrawHandlers();

@@ -82,15 +82,15 @@ void TvdMenusPainter::DrawItem(TMenuItem* entry, TCanvas& canvas, TRect rect, bo
 
     // The picture's frame: 18 x 19 at 96 DPI, one pixel in from the left and the bottom.
     int frameLeft = x0 + Scale(1), frameRight = x0 + Scale(18), frameTop = bottom - Scale(19);
-    // The picture in the middle of the frame, at the small-icon size; a list of smaller
-    // pictures (the store's are 16 x 16) is scaled up to it.
+    // The picture in the middle of the frame, at the small-icon size: the list's sharp copy
+    // at that size where it holds one, else its picture scaled.
     if (hasImage && images && entry->ImageIndex < images->Count()) {
         int size = IconSize();
         int x = (frameLeft + frameRight + 1 - size) / 2, y = (frameTop + bottom - size) / 2;
         if (images->Width() == size && images->Height() == size)
             images->Draw(canvas, x, y, entry->ImageIndex, enabled);
         else
-            canvas.Draw(x, y, Scaled(images->Image(entry->ImageIndex), size, size), !enabled);
+            canvas.Draw(x, y, images->ImageAt(entry->ImageIndex, size), !enabled);
     }
 
     // Unselected, the frame is drawn in the menu colour to erase one left by an earlier

@@ -1,5 +1,7 @@
 #include "controls/form.h"
 
+#include <algorithm>
+
 #include "controls/action_list.h"
 #include "controls/application.h"
 #include "controls/buttons.h"
@@ -105,6 +107,19 @@ void TForm::ChangeDpi(int dpi, const TRect* suggested) {
         else SetClientSize(scale(client.cx), scale(client.cy));
     });
     DpiChanged(old);
+    if (!suggested) KeepInWorkArea();
+}
+
+void TForm::KeepInWorkArea() {
+    IFormPeer* form = FormPeer();
+    TRect work = form ? form->WorkArea() : GetPlatform().System().WorkArea();
+    if (work.Width() <= 0 || work.Height() <= 0) return;
+    if (minTrack_.cx > work.Width() || minTrack_.cy > work.Height())
+        SetMinTrackSize(std::min(minTrack_.cx, work.Width()), std::min(minTrack_.cy, work.Height()));
+    int width = std::min(Width(), work.Width()), height = std::min(Height(), work.Height());
+    int left = std::clamp(Left(), work.Left, work.Right - width);
+    int top = std::clamp(Top(), work.Top, work.Bottom - height);
+    if (left != Left() || top != Top() || width != Width() || height != Height()) SetBounds(left, top, width, height);
 }
 
 void TForm::ClientChanged(TSize client) {
@@ -119,6 +134,7 @@ void TForm::AfterConstruction() {
     LoadLayout();
     AfterLoad();
     HandleNeeded();
+    KeepInWorkArea();
     AfterCreate();
     // Once the window has its real outer size, after the font that may change it.
     if (Position == TPosition::ScreenCenter) CenterOnScreen();

@@ -119,6 +119,11 @@ private:
     // Scales the layout to `dpi`, the window taking `suggested` as its outer rectangle,
     // or its client size scaled where the system suggests none.
     void ChangeDpi(int dpi, const TRect* suggested);
+    // A designed size scaled for a screen of more DPI can outgrow the screen: the window
+    // and the smallest size the user may drag it to are cut to its monitor's work area,
+    // and the window is moved inside it. At 96 DPI on a screen the design fits, nothing
+    // changes.
+    void KeepInWorkArea();
     bool PeerShortCut(uint32_t shortcut) override { return ShortCut(shortcut); }
     void ClientChanged(TSize client);
     // The push button that Enter presses now, drawn as the default one.

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "controls/component.h"
@@ -39,6 +40,19 @@ public:
     void Clear();
     // Raises EListError for an index outside the list.
     const TBitmap32& Image(int index) const;
+
+    // A picture may carry a name saying where it came from, and a sharp copy of itself at
+    // another size, drawn by that source at that size; both travel with the picture
+    // through insertions and deletions. The list itself keeps, and its native list shows,
+    // only its own size; whoever shows the pictures larger asks ImageAt.
+    void SetImageName(int index, const std::string& name);
+    const std::string& ImageName(int index) const;
+    void SetSharp(int index, const TBitmap32& picture);
+    // The side of the sharp copy; 0 when there is none.
+    int SharpSize(int index) const;
+    // The picture at `size` x `size`: the one of that size where the list holds one,
+    // else the nearest larger one drawn down to it, else the largest drawn up.
+    TBitmap32 ImageAt(int index, int size) const;
     // Changes with every change of the pictures, and no two lists share one: whoever
     // keeps copies of pictures (a realised menu) can tell whether they still hold.
     uint64_t Revision() const { return revision_; }
@@ -56,7 +70,13 @@ private:
     TBitmap32 Fit(const TBitmap32& image) const;
     void CheckIndex(int index, bool forInsert) const;
     int width_ = 16, height_ = 16;
-    std::vector<TBitmap32> images_;
+    struct TEntry {
+        TBitmap32 Image;
+        std::string Name;
+        TBitmap32 Sharp;
+    };
+    TEntry& Entry(int index);
+    std::vector<TEntry> images_;
     std::unique_ptr<IImageListPeer> peer_;
     void Touch();
     uint64_t revision_ = 0;

@@ -227,9 +227,8 @@ private:
         const TImageList* images = parent.SubMenuImages ? parent.SubMenuImages : menu_.Images;
         if (images && item.ImageIndex >= 0 && item.ImageIndex < images->Count()) {
             v.HasImage = true;
-            v.Image = images->Image(item.ImageIndex);
-            if (menu_.ImageSize > 0 && (v.Image.Width != menu_.ImageSize || v.Image.Height != menu_.ImageSize))
-                v.Image = Scaled(v.Image, menu_.ImageSize, menu_.ImageSize);
+            v.Image = menu_.ImageSize > 0 ? images->ImageAt(item.ImageIndex, menu_.ImageSize)
+                                          : images->Image(item.ImageIndex);
         }
         v.Children = Level(item);
         v.SubMenu = item.Count() > 0;

@@ -125,12 +125,17 @@ public:
                              const std::string& params, const std::string& dir, int showCmd) = 0;
     // The user's personal documents folder; empty when the system cannot give it.
     virtual std::string PersonalFolder() = 0;
-    // The small icon the shell shows for a file, as 32-bit pixels with alpha; empty when
-    // the shell gives none (for instance for a file that does not exist).
-    virtual std::optional<TBitmap32> FileSmallIcon(const std::string& path) = 0;
-    // The small (16 x 16) picture of an icon file; raises EInvalidGraphic when the file
-    // cannot be decoded and EFOpenError when it cannot be read.
-    virtual TBitmap32 LoadIconFile(const std::string& path) = 0;
+    // The icon the shell shows for a file at `size` x `size` pixels, as 32-bit pixels with
+    // alpha: at 16 its small icon, at another size the picture the shell keeps for that
+    // size (or the nearest larger one, drawn down to it), never the small one blown up.
+    // Empty when the shell gives none (for instance for a file that does not exist).
+    virtual std::optional<TBitmap32> FileIcon(const std::string& path, int size) = 0;
+    std::optional<TBitmap32> FileSmallIcon(const std::string& path) { return FileIcon(path, 16); }
+    // The picture of an icon file at `size` x `size`, from the image the file holds nearest
+    // to that size; raises EInvalidGraphic when the file cannot be decoded and EFOpenError
+    // when it cannot be read.
+    virtual TBitmap32 IconFile(const std::string& path, int size) = 0;
+    TBitmap32 LoadIconFile(const std::string& path) { return IconFile(path, 16); }
     // A shell shortcut (".lnk") resolved: its target in the long form of its path (an
     // installer-advertised shortcut through the installer), its arguments and working
     // folder; nothing when it does not resolve. `owner` parents any window the shell shows.

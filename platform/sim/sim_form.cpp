@@ -71,6 +71,8 @@ public:
     void SetFont(const FontSpec& font) override { form_.Font = font; }
     void BringToFront() override { ++form_.BroughtToFront; }
     int Dpi() override { return form_.MonitorDpi > 0 ? form_.MonitorDpi : ui_.Owner().SimSystem().PixelsPerInch; }
+    // Every simulated monitor has the desktop's work area.
+    TRect WorkArea() override { return ui_.Owner().SimSystem().Work; }
     void SetFocus() override { form_.TakeFocus(); }
 
 private:

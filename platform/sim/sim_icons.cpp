@@ -29,37 +29,54 @@ std::string ExtensionKey(std::string_view extension) {
     return LowerCase(extension);
 }
 
-std::optional<TBitmap32> Shown(const TBitmap32& icon) {
-    // An empty picture stands for "the shell has none", so a test can take the default away.
-    if (icon.Empty()) return std::nullopt;
-    return icon;
+// The picture of `size`: the one kept at that size, else the nearest larger one drawn
+// down to it, else the largest drawn up, as the shell draws what it has. Nothing kept at
+// all, or an empty picture (set to take the icon away), stands for "the shell has none".
+std::optional<TBitmap32> AtSize(const std::map<int, TBitmap32>& sizes, int size) {
+    if (sizes.empty()) return std::nullopt;
+    auto it = sizes.lower_bound(size);
+    const TBitmap32& picture = it != sizes.end() ? it->second : sizes.rbegin()->second;
+    if (picture.Empty()) return std::nullopt;
+    if (picture.Width == size && picture.Height == size) return picture;
+    return Scaled(picture, size, size);
+}
+
+std::optional<TBitmap32> AtSize(const TBitmap32& picture, int size) { return AtSize({{picture.Width, picture}}, size); }
+
+void Keep(std::map<int, TBitmap32>& sizes, const TBitmap32& icon) {
+    if (icon.Empty()) sizes.clear();
+    else sizes.erase(0);
+    sizes[icon.Empty() ? 0 : icon.Width] = icon;
 }
 
 }  // namespace
 
-std::optional<TBitmap32> SimShell::FileSmallIcon(const std::string& path) {
+std::optional<TBitmap32> SimShell::FileIcon(const std::string& path, int size) {
     IconQueries.push_back(path);
-    if (path.empty()) return std::nullopt;
+    IconRequests.push_back({path, size});
+    if (path.empty() || size <= 0) return std::nullopt;
     const std::string key = LowerCase(files_.Absolute(path));
     if (noIcon_.count(key)) return std::nullopt;
     const bool folder = files_.DirectoryExists(path);
     if (!folder && !files_.FileExists(path)) return std::nullopt;
-    if (auto it = fileIcons_.find(key); it != fileIcons_.end()) return Shown(it->second);
+    if (auto it = fileIcons_.find(key); it != fileIcons_.end()) return AtSize(it->second, size);
     // A folder shows as a folder whatever its name looks like.
-    if (folder) return DefaultFolderIcon();
+    if (folder) return AtSize(DefaultFolderIcon(), size);
     if (auto it = extensionIcons_.find(ExtensionKey(ExtractFileExt(key))); it != extensionIcons_.end())
-        return Shown(it->second);
-    return Shown(DefaultIcon);
+        return AtSize(it->second, size);
+    return AtSize(DefaultIcon, size);
 }
 
-TBitmap32 SimShell::LoadIconFile(const std::string& path) { return DecodeIco(files_.ReadAllBytes(path)); }
+TBitmap32 SimShell::IconFile(const std::string& path, int size) {
+    return DecodeIco(files_.ReadAllBytes(path), size, size);
+}
 
 void SimShell::SetFileIcon(const std::string& path, const TBitmap32& icon) {
-    fileIcons_[LowerCase(files_.Absolute(path))] = icon;
+    Keep(fileIcons_[LowerCase(files_.Absolute(path))], icon);
 }
 
 void SimShell::SetExtensionIcon(const std::string& extension, const TBitmap32& icon) {
-    extensionIcons_[ExtensionKey(extension)] = icon;
+    Keep(extensionIcons_[ExtensionKey(extension)], icon);
 }
 
 void SimShell::SetNoIcon(const std::string& path, bool none) {

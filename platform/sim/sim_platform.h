@@ -152,8 +152,8 @@ public:
     intptr_t Execute(NativeHandle owner, const std::string& verb, const std::string& file, const std::string& params,
                      const std::string& dir, int showCmd) override;
     std::string PersonalFolder() override { return Personal; }
-    std::optional<TBitmap32> FileSmallIcon(const std::string& path) override;
-    TBitmap32 LoadIconFile(const std::string& path) override;
+    std::optional<TBitmap32> FileIcon(const std::string& path, int size) override;
+    TBitmap32 IconFile(const std::string& path, int size) override;
     // Shortcuts answer from Shortcuts (by lower-cased absolute path); any other does not
     // resolve.
     std::optional<ShortcutInfo> ResolveShortcut(const std::string& path, NativeHandle owner) override;
@@ -171,17 +171,26 @@ public:
 
     // File icons: an existing file shows the icon set for its path, else the one set for
     // its extension (lower case, without the dot), else DefaultIcon; a file that does not
-    // exist, or one listed in NoIcon, shows none.
+    // exist, or one listed in NoIcon, shows none. A path or an extension may be given
+    // pictures of several sizes, each set by its own size; the shell answers a size with
+    // the picture of that size, else the nearest larger (else the largest) drawn to it.
+    // An empty picture takes every size away, so that the shell has none.
     void SetFileIcon(const std::string& path, const TBitmap32& icon);
     void SetExtensionIcon(const std::string& extension, const TBitmap32& icon);
     void SetNoIcon(const std::string& path, bool none = true);
     TBitmap32 DefaultIcon = TBitmap32::Create(16, 16, 0xFFC0C0C0);  // a plain light-grey square
     std::vector<std::string> IconQueries;  // every path asked for, in order
+    struct IconRequest {
+        std::string Path;
+        int Size;
+    };
+    std::vector<IconRequest> IconRequests;  // every path with the size asked for, in order
 
 private:
+    using Sizes = std::map<int, TBitmap32>;  // by side length
     SimFileSystem& files_;
-    std::map<std::string, TBitmap32> fileIcons_;       // lower-cased absolute path
-    std::map<std::string, TBitmap32> extensionIcons_;  // lower-cased extension
+    std::map<std::string, Sizes> fileIcons_;       // lower-cased absolute path
+    std::map<std::string, Sizes> extensionIcons_;  // lower-cased extension
     std::set<std::string> noIcon_;
 };
 

@@ -65,6 +65,9 @@ public:
     virtual void BringToFront() = 0;
     // The dots per inch of the monitor the window is on (96 at 100 %).
     virtual int Dpi() = 0;
+    // The work area (the screen less the task bar) of the monitor the window is on, in
+    // screen coordinates.
+    virtual TRect WorkArea() = 0;
 };
 
 }  // namespace pv

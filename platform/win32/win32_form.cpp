@@ -160,6 +160,17 @@ public:
         if (IsWindowVisible(hwnd_)) ::SetForegroundWindow(hwnd_);
     }
     int Dpi() override { return WindowDpi(hwnd_); }
+    TRect WorkArea() override {
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &info)) {
+            RECT r{};
+            SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+            return TRect{r.left, r.top, r.right, r.bottom};
+        }
+        const RECT& r = info.rcWork;
+        return TRect{r.left, r.top, r.right, r.bottom};
+    }
     void SetFocus() override { DoSetFocus(); }
     bool ShortCut(uint32_t shortcut) { return sink_.PeerShortCut(shortcut); }
     // The window passes the focus on to a control (WM_SETFOCUS below), which reports it.

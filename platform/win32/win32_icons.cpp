@@ -107,19 +107,60 @@ TBitmap32 RenderIcon(HICON icon, int width, int height) {
     return out;
 }
 
-}  // namespace
+// The shell's system image lists, from small to the largest: the picture of a file at a
+// size is taken from the first list whose pictures are at least that large, so that it
+// is drawn down to the size, never blown up.
+constexpr int kShellLists[] = {SHIL_SMALL, SHIL_LARGE, SHIL_EXTRALARGE, 4 /* SHIL_JUMBO */};
+// IImageList; the list it gives is also a plain image-list handle.
+constexpr GUID kImageListId = {0x46eb5926, 0x582e, 0x4017, {0x9f, 0xdf, 0xe8, 0x99, 0x8d, 0xaa, 0x09, 0x50}};
 
-std::optional<TBitmap32> Win32Shell::FileSmallIcon(const std::string& path) {
-    if (path.empty()) return std::nullopt;
+// The shell's icon of the file at the size of the list nearest to `size` from above (or
+// the largest list there is); null when the shell has none.
+HICON ShellIconFor(const std::wstring& path, int size) {
     SHFILEINFOW info{};
-    if (!SHGetFileInfoW(Wide(path).c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON) || !info.hIcon)
-        return std::nullopt;
-    TIconHandle icon(info.hIcon);
-    SIZE size = IconSize(icon.get());
-    return RenderIcon(icon.get(), size.cx, size.cy);
+    if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX)) return nullptr;
+    HICON best = nullptr;
+    for (int which : kShellLists) {
+        void* list = nullptr;
+        if (FAILED(SHGetImageList(which, kImageListId, &list)) || !list) continue;
+        HIMAGELIST images = static_cast<HIMAGELIST>(list);
+        int cx = 0, cy = 0;
+        HICON icon = ImageList_GetIconSize(images, &cx, &cy) ? ImageList_GetIcon(images, info.iIcon, ILD_TRANSPARENT)
+                                                               : nullptr;
+        static_cast<IUnknown*>(list)->Release();
+        if (!icon) continue;
+        if (best) DestroyIcon(best);
+        best = icon;
+        if (cx >= size && cy >= size) break;
+    }
+    return best;
 }
 
-TBitmap32 Win32Shell::LoadIconFile(const std::string& path) {
+}  // namespace
+
+std::optional<TBitmap32> Win32Shell::FileIcon(const std::string& path, int size) {
+    if (path.empty() || size <= 0) return std::nullopt;
+    const std::wstring wide = Wide(path);
+    if (size != 16) {
+        // A system without the image lists of several sizes gives the large icon.
+        HICON drawn = ShellIconFor(wide, size);
+        if (!drawn) {
+            SHFILEINFOW info{};
+            if (SHGetFileInfoW(wide.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_LARGEICON)) drawn = info.hIcon;
+        }
+        if (!drawn) return std::nullopt;
+        TIconHandle icon(drawn);
+        return RenderIcon(icon.get(), size, size);
+    }
+    SHFILEINFOW info{};
+    if (!SHGetFileInfoW(wide.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON) || !info.hIcon)
+        return std::nullopt;
+    TIconHandle icon(info.hIcon);
+    SIZE own = IconSize(icon.get());
+    return RenderIcon(icon.get(), own.cx, own.cy);
+}
+
+TBitmap32 Win32Shell::IconFile(const std::string& path, int size) {
     const std::wstring wide = Wide(path);
     // Opened first, so that a file that is missing or locked is told apart from one that
     // is there but holds no icon.
@@ -127,9 +168,10 @@ TBitmap32 Win32Shell::LoadIconFile(const std::string& path) {
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) throw EFOpenError("Cannot open file \"" + path + "\". " + LastErrorText());
     CloseHandle(file);
-    TIconHandle icon(static_cast<HICON>(LoadImageW(nullptr, wide.c_str(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE)));
+    if (size <= 0) size = 16;
+    TIconHandle icon(static_cast<HICON>(LoadImageW(nullptr, wide.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE)));
     if (!icon.get()) throw EInvalidGraphic("Invalid icon: \"" + path + "\" cannot be read as an icon");
-    return RenderIcon(icon.get(), 16, 16);
+    return RenderIcon(icon.get(), size, size);
 }
 
 }  // namespace pv::win32

@@ -51,8 +51,8 @@ public:
     intptr_t Execute(NativeHandle owner, const std::string& verb, const std::string& file, const std::string& params,
                      const std::string& dir, int showCmd) override;
     std::string PersonalFolder() override;
-    std::optional<TBitmap32> FileSmallIcon(const std::string& path) override;
-    TBitmap32 LoadIconFile(const std::string& path) override;
+    std::optional<TBitmap32> FileIcon(const std::string& path, int size) override;
+    TBitmap32 IconFile(const std::string& path, int size) override;
     std::optional<ShortcutInfo> ResolveShortcut(const std::string& path, NativeHandle owner) override;
     bool RecycleFolderContents(const std::string& folder) override;
 };

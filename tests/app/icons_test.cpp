@@ -12,6 +12,7 @@ TBitmap32 Solid(uint32_t argb) { return TBitmap32::Create(16, 16, argb); }
 class IconsTest : public testing::AppTest {
 protected:
     void PutLevel(const std::string& text) { Put(kData + "shortcuts\\shortcuts.txt", text); }
+    sim::SimShell& shell() { return sim.SimShellCalls(); }
     void ExpectAligned() {
         EXPECT_EQ(Front()->ilPublicPM->Count(), Front()->ilPublicTV->Count());
     }
@@ -128,6 +129,72 @@ TEST_F(IconsTest, AttachedFileIconsAppendToBothLists) {
     f->ExtractFileIcon("C:\\new.txt", -1, false);
     EXPECT_EQ(f->ilPublicPM->Count(), before + 1);
     ExpectAligned();
+}
+
+// On a screen of more DPI the menu shows the pictures the shell draws at that screen's
+// small-icon size (24 at 144 DPI, 32 at 192), not the 16 x 16 ones blown up; a picture the
+// store only has as its 16 x 16 bitmap is scaled. The lists themselves, which the tree,
+// the editor and the saved bitmaps use, stay 16 x 16, and at 96 DPI no other size is asked.
+TEST_F(IconsTest, OnAScreenOfMoreDpiTheMenuShowsTheShellsPicturesAtThatSize) {
+    sim::SimShell& shell = sim.SimShellCalls();
+    auto square = [](int side, uint32_t argb) { return TBitmap32::Create(side, side, argb); };
+    Put("C:\\p\\tool.exe", "");
+    for (int side : {16, 24, 32}) {
+        shell.SetFileIcon("C:\\p\\tool.exe", square(side, 0xFF000000u | (0xA0u + side)));
+        shell.SetExtensionIcon("txt", square(side, 0xFF000000u | ((0x40u + side) << 8)));
+    }
+    Put(kData + "shortcuts\\gone.bmp", EncodeBmp32(Solid(0xFF0000AA)));
+    Put(kData + "shortcuts\\tool.bmp", EncodeBmp32(Solid(0xFF0000AA)));
+    PutLevel("^UnkLnk|C:\\a.txt|txt|A|\r\n^ExeLnk|C:\\p\\tool.exe||tool.bmp|Tool||\r\n"
+             "^ExeLnk|E:\\gone.exe||gone.bmp|Gone||\r\n");
+    Start();
+    app->Run();
+    TFormFront* f = Front();
+    for (const auto& q : shell.IconRequests) EXPECT_EQ(q.Size, 16) << q.Path;
+
+    struct Case {
+        int dpi, side;
+    } cases[] = {{144, 24}, {192, 32}, {96, 16}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.dpi << " DPI");
+        sim.SimSystem().PixelsPerInch = c.dpi;
+        shell.IconRequests.clear();
+        f->PopupAtCursor(f->pmItems, f, nullptr);
+        const auto& entries = sim.SimUI().Menus.back().Entries;
+        ASSERT_GE(entries.size(), 3u);
+        EXPECT_EQ(entries[0].Image, square(c.side, 0xFF000000u | ((0x40u + c.side) << 8))) << "the type's icon";
+        EXPECT_EQ(entries[1].Image, square(c.side, 0xFF000000u | (0xA0u + c.side))) << "the target's icon";
+        EXPECT_EQ(entries[2].Image, square(c.side, 0xFF0000AA)) << "the saved bitmap, scaled";
+        // Each source is asked once at the new size, and not again at the next showing.
+        int asked = 0;
+        for (const auto& q : shell.IconRequests) asked += q.Size == c.side;
+        int sources = static_cast<int>(f->IconExtensions.size()) + 1;  // the file types and the live target
+        EXPECT_EQ(asked, c.side == 16 ? 0 : sources);
+        shell.IconRequests.clear();
+        f->PopupAtCursor(f->pmItems, f, nullptr);
+        EXPECT_TRUE(shell.IconRequests.empty());
+    }
+    EXPECT_EQ(f->ilPublicPM->Width(), 16);
+    EXPECT_EQ(f->ilPublicPM->Image(Item(0)->ImageIndex()), Solid(0xFF000000u | ((0x40u + 16) << 8)));
+    ExpectAligned();
+}
+
+// A save reloads the store on the screen the menu last showed on, and the reloaded
+// pictures are sharp there from the start.
+TEST_F(IconsTest, AReloadTakesThePicturesAtTheSizeOfTheLastShowing) {
+    Put("C:\\p\\tool.exe", "");
+    shell().SetFileIcon("C:\\p\\tool.exe", TBitmap32::Create(24, 24, 0xFF00AA00));
+    Put(kData + "shortcuts\\tool.bmp", EncodeBmp32(Solid(0xFF0000AA)));
+    PutLevel("^ExeLnk|C:\\p\\tool.exe||tool.bmp|Tool||\r\n");
+    Start();
+    app->Run();
+    TFormFront* f = Front();
+    sim.SimSystem().PixelsPerInch = 144;
+    f->PopupAtCursor(f->pmItems, f, nullptr);
+    f->ReloadItems();
+    int index = Item(0)->ImageIndex();
+    EXPECT_EQ(f->ilPublicPM->SharpSize(index), 24);
+    EXPECT_EQ(f->ilPublicPM->ImageAt(index, 24), TBitmap32::Create(24, 24, 0xFF00AA00));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "platform/sim/sim_button.h"
 #include "platform/sim/sim_combo_box.h"
 #include "platform/sim/sim_edit.h"
+#include "platform/sim/sim_form.h"
 #include "platform/sim/sim_image_box.h"
 #include "platform/sim/sim_tree_view.h"
 #include "tests/app/manager_fixture.h"
@@ -209,6 +210,22 @@ TEST_F(ManagerEditorTest, TheWindowListMapsTheStoredState) {
         EXPECT_EQ(WindowList()->Index, cases[i].Entry) << cases[i].Stored;
         EXPECT_EQ(f->cbWindowStyle->SelectedText(), cases[i].Shown) << cases[i].Stored;
     }
+}
+
+// On a screen of 144 DPI the box is 24 x 24 and shows the picture the shell drew at that
+// size; moved to a screen of 96 DPI it shows the list's own 16 x 16 one again.
+TEST_F(ManagerEditorTest, TheIconBoxShowsTheSharpPictureAtTheScreensIconSize) {
+    sim.SimSystem().PixelsPerInch = 144;
+    sim.SimSystem().Work = {0, 0, 2560, 1400};
+    Put("C:\\t\\tool.exe", "");
+    sim.SimShellCalls().SetFileIcon("C:\\t\\tool.exe", TBitmap32::Create(16, 16, 0xFFCC0000));
+    sim.SimShellCalls().SetFileIcon("C:\\t\\tool.exe", TBitmap32::Create(24, 24, 0xFF00CC00));
+    Put(kData + "shortcuts\\tool.bmp", EncodeBmp32(TBitmap32::Create(16, 16, 0xFF0000CC)));
+    StartWith("^ExeLnk|C:\\t\\tool.exe||tool.bmp|Tool||\r\n");
+    Select(Item(0));
+    EXPECT_EQ(IconBox(), TBitmap32::Create(24, 24, 0xFF00CC00));
+    sim.SimUI().FindForm("TFormFront")->UserMoveToDpi(96, TRect{100, 100, 900, 800});
+    EXPECT_EQ(IconBox(), TBitmap32::Create(16, 16, 0xFFCC0000));
 }
 
 TEST_F(ManagerEditorTest, TheIconBoxShowsTheNodesPictureFromTheMenuList) {

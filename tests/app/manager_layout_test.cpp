@@ -160,7 +160,8 @@ TEST_F(ManagerLayoutTest, EveryNativeControlHasItsModelsRectangleAndText) {
 
 // The designed layout at the screen's DPI: every length of the 96-DPI design grows by the
 // same factor, and the side column still fits without a scroll bar. Each DPI starts on a
-// fresh desktop, as a placement saved at another DPI would be restored.
+// fresh desktop, as a placement saved at another DPI would be restored, with a screen
+// large enough for the design at that DPI.
 struct DpiCase {
     int dpi, width, height, side, splitter, strip, toolTop, button;
 };
@@ -170,6 +171,7 @@ class ManagerLayoutAtDpiTest : public ManagerLayoutTest, public ::testing::WithP
 TEST_P(ManagerLayoutAtDpiTest, TheDesignScalesWithTheScreensDpi) {
     const DpiCase& c = GetParam();
     sim.SimSystem().PixelsPerInch = c.dpi;
+    sim.SimSystem().Work = {0, 0, 3840, 2120};
     Start();
     TFormFront* f = Front();
     ASSERT_EQ(f->Dpi(), c.dpi);
@@ -196,6 +198,26 @@ INSTANTIATE_TEST_SUITE_P(Dpis, ManagerLayoutAtDpiTest,
                                            DpiCase{144, 1164, 945 - sim::kSimFrameHeight, 263, 9, 30, 35, 36},
                                            DpiCase{192, 1552, 1260 - sim::kSimFrameHeight, 350, 12, 40, 46, 48}),
                          [](const ::testing::TestParamInfo<DpiCase>& info) { return std::to_string(info.param.dpi); });
+
+// On a screen too small for the design at its DPI, the window is cut to the work area
+// and stands inside it, and so is the smallest size the user may drag it to; the side
+// column scrolls instead, and nothing overlaps.
+TEST_F(ManagerLayoutTest, OnAScreenTooSmallForTheScaledDesignTheWindowStaysInsideTheWorkArea) {
+    sim.SimSystem().PixelsPerInch = 144;
+    const TRect work{40, 0, 1024, 700};  // 1024 x 740 with the task bar at the left and below
+    sim.SimSystem().Work = work;
+    Start();
+    TFormFront* f = Front();
+    TRect outer = f->BoundsRect();
+    EXPECT_EQ(outer.Width(), work.Width());
+    EXPECT_EQ(outer.Height(), work.Height());
+    EXPECT_EQ(outer, Window()->Placement.Normal);
+    EXPECT_LE(Window()->MinTrackSize.cx, work.Width());
+    EXPECT_LE(Window()->MinTrackSize.cy, work.Height());
+    EXPECT_EQ(f->PanelSide->Width(), 263) << "the side column keeps its scaled width";
+    EXPECT_TRUE(f->PanelSide->VertScrollBarVisible());
+    ExpectNoOverlaps(f);
+}
 
 // Dragged onto a monitor of another DPI, the window takes the rectangle the system
 // suggests and lays itself out for that DPI; back on the first monitor every control has

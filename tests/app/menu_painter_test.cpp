@@ -403,5 +403,27 @@ TEST_F(MenuPainterTest, EveryLengthScalesWithTheDpi) {
     }
 }
 
+// Where the list holds a sharp copy of a picture at the painter's small-icon size, that
+// copy is drawn whole, not the list's 16 x 16 picture scaled.
+TEST_F(MenuPainterTest, ASharpCopyAtTheIconSizeIsDrawnAsItIs) {
+    constexpr uint32_t kSharpArgb = 0xFF0000C0;
+    images->SetSharp(0, TBitmap32::Create(24, 24, kSharpArgb));
+    BuildProgramLevel();
+    for (int dpi : {144, 96}) {
+        SCOPED_TRACE(::testing::Message() << dpi << " DPI");
+        painter.Dpi = dpi;
+        Fresh();
+        painter.DrawItem(help, *canvas, TRect{0, 0, 140, painter.Scale(19)}, false, images);
+        int sharp = 0, listed = 0;
+        for (int y = 0; y < 80; ++y)
+            for (int x = 0; x < 140; ++x) {
+                sharp += At(x, y) == ArgbToColorRef(kSharpArgb);
+                listed += At(x, y) == ArgbToColorRef(kImageArgb);
+            }
+        EXPECT_EQ(sharp, dpi == 144 ? 24 * 24 : 0);
+        EXPECT_EQ(listed, dpi == 144 ? 0 : 16 * 16);
+    }
+}
+
 }  // namespace
 }  // namespace pv

@@ -168,6 +168,24 @@ TEST_F(OptionsDialogTest, AtTheSmallestSizeNothingOverlapsOrLeavesItsParent) {
     ExpectWholeLayout();
 }
 
+// At 144 DPI the dialog's design is 522 pixels high outside; on a screen whose work area
+// is lower it is cut to that height and stands in it, its layout whole.
+TEST_F(OptionsDialogTest, OnAScreenTooLowForTheScaledDesignTheWindowStaysInsideTheWorkArea) {
+    sim.SimSystem().PixelsPerInch = 144;
+    const TRect work{0, 30, 1024, 530};
+    sim.SimSystem().Work = work;
+    Run();
+    ASSERT_NE(Open(), nullptr);
+    TRect outer = Window()->Placement.Normal;
+    EXPECT_EQ(outer.Top, work.Top);
+    EXPECT_EQ(outer.Bottom, work.Bottom);
+    EXPECT_GE(outer.Left, work.Left);
+    EXPECT_LE(outer.Right, work.Right);
+    EXPECT_LE(Window()->MinTrackSize.cy, work.Height());
+    EXPECT_EQ(d->btnCancel->BoundsRect().Bottom, d->ClientHeight() - 12) << "the buttons stay at the bottom";
+    ExpectWholeLayout();
+}
+
 // ---- showing the options -------------------------------------------------------------------
 
 TEST_F(OptionsDialogTest, TheControlsShowTheOptionsWithFallbacksForAMissingFontAndSize) {

@@ -117,6 +117,41 @@ TEST_F(ImageListTest, TheNativeListReplaysThePicturesThenMirrorsEveryChange) {
     EXPECT_EQ(sim::FindImageList(sim.SimUI(), handle), nullptr) << "the native list goes with its model";
 }
 
+// A picture's name and sharp copy go with it through insertions and deletions, and the
+// list answers a size with the nearest of its two pictures from above, else the larger.
+TEST_F(ImageListTest, SharpCopiesTravelWithTheirPicturesAndServeTheSizesNearestThem) {
+    list->Add(Solid(0xFF0000A0));
+    list->Add(Solid(0xFF0000B0));
+    list->SetImageName(1, "file:b");
+    list->SetSharp(1, Solid(0xFF00B000, 24, 24));
+    uint64_t revision = list->Revision();
+    list->Insert(0, Solid(0xFF0000C0));
+    EXPECT_NE(list->Revision(), revision);
+    EXPECT_EQ(list->ImageName(2), "file:b");
+    EXPECT_EQ(list->SharpSize(2), 24);
+    EXPECT_EQ(list->ImageName(1), "");
+    EXPECT_EQ(list->SharpSize(1), 0);
+    list->Delete(0);
+    ASSERT_EQ(list->SharpSize(1), 24);
+
+    struct Case {
+        int size;
+        TBitmap32 shown;
+    } cases[] = {
+        {16, Solid(0xFF0000B0)},                                      // the list's own
+        {24, Solid(0xFF00B000, 24, 24)},                              // the sharp copy as it is
+        {20, Scaled(Solid(0xFF00B000, 24, 24), 20, 20)},              // drawn down from 24
+        {32, Scaled(Solid(0xFF00B000, 24, 24), 32, 32)},              // the larger one drawn up
+        {12, Scaled(Solid(0xFF0000B0), 12, 12)},                      // drawn down from 16
+    };
+    for (const Case& c : cases) EXPECT_EQ(list->ImageAt(1, c.size), c.shown) << c.size;
+    EXPECT_EQ(list->ImageAt(0, 24), Solid(0xFF0000A0, 24, 24)) << "without a sharp copy the picture is scaled";
+    EXPECT_EQ(list->Image(1), Solid(0xFF0000B0)) << "the list keeps its own size";
+    list->SetSharp(1, Solid(0xFF00B000));
+    EXPECT_EQ(list->SharpSize(1), 0) << "a copy at the list's size adds nothing";
+    EXPECT_THROW(list->SetSharp(5, Solid(0)), EListError);
+}
+
 TEST_F(ImageListTest, ANewSizeGivesANewNativeListOnlyWhileEmpty) {
     NativeHandle first = list->Handle();
     list->SetSize(24, 24);

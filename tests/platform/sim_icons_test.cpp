@@ -92,6 +92,41 @@ TEST_F(SimIcons, EveryQueryIsRecordedAsAsked) {
               (std::vector<std::string>{"C:\\Data\\a.txt", "C:\\Missing.exe", "c:\\data", "C:\\Data\\a.txt"}));
 }
 
+// Asked at another size, the shell answers with the picture it holds for that size, else
+// the nearest larger one drawn down, else the largest drawn up; every request is recorded
+// with its size.
+TEST_F(SimIcons, AnIconIsAnsweredAtTheSizeAskedFor) {
+    Put("C:\\Data\\a.txt", "");
+    Put("C:\\Data\\b.exe", "");
+    shell.SetExtensionIcon("txt", Solid(0xFF00FF00));
+    shell.SetExtensionIcon("txt", TBitmap32::Create(32, 32, 0xFF0000FF));
+    struct Case {
+        const char* path;
+        int size;
+        TBitmap32 shown;
+    } cases[] = {
+        {"C:\\Data\\a.txt", 16, Solid(0xFF00FF00)},
+        {"C:\\Data\\a.txt", 32, TBitmap32::Create(32, 32, 0xFF0000FF)},
+        {"C:\\Data\\a.txt", 24, TBitmap32::Create(24, 24, 0xFF0000FF)},
+        {"C:\\Data\\a.txt", 48, TBitmap32::Create(48, 48, 0xFF0000FF)},
+        {"C:\\Data\\b.exe", 24, Scaled(shell.DefaultIcon, 24, 24)},
+    };
+    for (const Case& c : cases) EXPECT_EQ(sim.Shell().FileIcon(c.path, c.size), c.shown) << c.path << " " << c.size;
+    ASSERT_EQ(shell.IconRequests.size(), 5u);
+    EXPECT_EQ(shell.IconRequests[2].Path, "C:\\Data\\a.txt");
+    EXPECT_EQ(shell.IconRequests[2].Size, 24);
+    shell.SetExtensionIcon("txt", TBitmap32{});
+    EXPECT_EQ(sim.Shell().FileIcon("C:\\Data\\a.txt", 32), std::nullopt) << "an empty picture takes every size away";
+
+    testing::TIcoImage small, large;
+    small.Pixels.assign(256, 0xFF336699);
+    large.Width = large.Height = 32;
+    large.Pixels.assign(1024, 0xFF996633);
+    Put("C:\\Data\\two.ico", testing::BuildIco({small, large}));
+    EXPECT_EQ(sim.Shell().IconFile("C:\\Data\\two.ico", 32), TBitmap32::Create(32, 32, 0xFF996633));
+    EXPECT_EQ(sim.Shell().IconFile("C:\\Data\\two.ico", 16), TBitmap32::Create(16, 16, 0xFF336699));
+}
+
 TEST_F(SimIcons, IconFilesAreDecodedFromTheSandbox) {
     testing::TIcoImage image;
     image.Pixels.assign(256, 0xFF336699);

@@ -1,5 +1,6 @@
-// The screen's DPI as the real backend finds it, and the system's word that a window now
-// shows at another DPI reaching the model with the rectangle the system suggests.
+// The screen's DPI and work area as the real backend finds them, and the system's word
+// that a window now shows at another DPI reaching the model with the rectangle the system
+// suggests.
 #include "platform/win32/win32_dpi.h"
 #include "tests/win32/win32_controls_fixture.h"
 
@@ -15,6 +16,15 @@ TEST_F(Win32Controls, AWindowsDpiIsTheScreensWhereEveryMonitorHasTheSame) {
     EXPECT_EQ(win32::SystemDpi(), screen);
     EXPECT_EQ(UI().DpiAt(TPoint{10, 10}), screen);
     EXPECT_EQ(win32::WindowDpi(nullptr), screen) << "no window: the screen's";
+}
+
+// What a window scaled for its monitor is kept inside: on the one screen, the desktop's
+// work area.
+TEST_F(Win32Controls, AWindowsWorkAreaIsItsMonitorsWhereThereIsOneScreen) {
+    RECT work{};
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
+    EXPECT_EQ(form->WorkArea(), (TRect{work.left, work.top, work.right, work.bottom}));
+    EXPECT_EQ(form->WorkArea(), platform->System().WorkArea());
 }
 
 TEST_F(Win32Controls, AChangeOfDpiReachesTheModelWithTheSuggestedRectangle) {

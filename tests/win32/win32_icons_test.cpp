@@ -44,6 +44,42 @@ TEST_F(Win32Icons, TheShellGivesSmallVisibleIconsForDocumentsAndPrograms) {
     EXPECT_FALSE(platform->Shell().FileSmallIcon(""));
 }
 
+// Asked at the small-icon size of a screen of more DPI, the shell gives its icons at that
+// size, drawn from its larger pictures: a 16 x 16 icon blown up would show in blocks of
+// two by two equal pixels. An icon file gives its own image of that size.
+TEST_F(Win32Icons, AskedAtALargerSizeTheShellDrawsItsLargerPictures) {
+    platform->Files().WriteAllBytes(root + "notes.txt", "");
+    wchar_t self[MAX_PATH];
+    ASSERT_GT(GetModuleFileNameW(nullptr, self, MAX_PATH), 0u);
+    for (int size : {24, 32}) {
+        for (const std::string& path : {root + "notes.txt", win32::Narrow(self), root}) {
+            SCOPED_TRACE(path + " at " + std::to_string(size));
+            std::optional<TBitmap32> icon = platform->Shell().FileIcon(path, size);
+            ASSERT_TRUE(icon);
+            ASSERT_EQ(icon->Width, size);
+            ASSERT_EQ(icon->Height, size);
+            EXPECT_GT(OpaquePixels(*icon), size * size / 8);
+            if (size != 32) continue;
+            int mixedBlocks = 0;
+            for (int y = 0; y < size; y += 2)
+                for (int x = 0; x < size; x += 2) {
+                    uint32_t p = icon->Pixel(x, y);
+                    mixedBlocks += icon->Pixel(x + 1, y) != p || icon->Pixel(x, y + 1) != p || icon->Pixel(x + 1, y + 1) != p;
+                }
+            EXPECT_GT(mixedBlocks, 8) << "not the small icon blown up";
+        }
+    }
+    EXPECT_FALSE(platform->Shell().FileIcon(root + "missing.txt", 32));
+
+    testing::TIcoImage small, large;
+    small.Pixels.assign(256, 0xFF2060C0);
+    large.Width = large.Height = 32;
+    large.Pixels.assign(1024, 0xFFC06020);
+    platform->Files().WriteAllBytes(root + "two.ico", testing::BuildIco({small, large}));
+    EXPECT_EQ(platform->Shell().IconFile(root + "two.ico", 32), TBitmap32::Create(32, 32, 0xFFC06020));
+    EXPECT_EQ(platform->Shell().IconFile(root + "two.ico", 16), TBitmap32::Create(16, 16, 0xFF2060C0));
+}
+
 bool Near(uint32_t a, uint32_t b, int tolerance) {
     for (int shift : {24, 16, 8, 0})
         if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > tolerance)
