@@ -3,6 +3,7 @@
 #include "platform/win32/win32_common.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "platform/win32/win32_system.h"
@@ -44,8 +45,15 @@ public:
             throw EOutOfResources("Cannot create a bitmap to draw an icon on. " + LastErrorText());
         }
         old_ = SelectObject(dc_, bitmap_);
-        std::fill(bits_, bits_ + static_cast<size_t>(width) * height, fill);
+        width_ = width;
+        height_ = height;
+        Fill(fill);
     }
+    void Fill(uint32_t colour) {
+        GdiFlush();
+        std::fill(bits_, bits_ + static_cast<size_t>(width_) * height_, colour);
+    }
+    bool Fits(int width, int height) const { return width_ == width && height_ == height; }
     ~TSurface() { Release(); }
     TSurface(const TSurface&) = delete;
     TSurface& operator=(const TSurface&) = delete;
@@ -62,6 +70,25 @@ private:
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ old_ = nullptr;
     uint32_t* bits_ = nullptr;
+    int width_ = 0, height_ = 0;
+};
+
+// The two surfaces an icon is drawn on, kept for the next icon of the same size: a reload
+// renders hundreds of icons, and making and freeing a DC and a DIB section for each one
+// costs more than the drawing.
+struct TIconSurfaces {
+    std::unique_ptr<TSurface> Black, White;
+    void Prepare(int width, int height) {
+        if (!Black || !Black->Fits(width, height)) {
+            Black.reset();
+            White.reset();
+            Black = std::make_unique<TSurface>(width, height, 0x00000000);
+            White = std::make_unique<TSurface>(width, height, 0x00FFFFFF);
+            return;
+        }
+        Black->Fill(0x00000000);
+        White->Fill(0x00FFFFFF);
+    }
 };
 
 // The icon's own size: its colour bitmap's, or half its mask's for a monochrome icon.
@@ -86,7 +113,10 @@ uint32_t Channel(uint32_t pixel, int shift) { return (pixel >> shift) & 0xFF; }
 // as the system itself draws them. A mask pixel that inverts the screen has no picture
 // equivalent and comes out opaque.
 TBitmap32 RenderIcon(HICON icon, int width, int height) {
-    TSurface black(width, height, 0x00000000), white(width, height, 0x00FFFFFF);
+    thread_local TIconSurfaces surfaces;
+    surfaces.Prepare(width, height);
+    const TSurface& black = *surfaces.Black;
+    const TSurface& white = *surfaces.White;
     if (!DrawIconEx(black.dc(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL) ||
         !DrawIconEx(white.dc(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL))
         throw EInvalidGraphic("Invalid icon: the system cannot draw it. " + LastErrorText());

@@ -829,7 +829,7 @@ TEST_F(Win32Controls, TheFolderBrowserShowsTheTitleAndCancelAnswersFalse) {
 TEST_F(Win32Controls, TheFolderBrowserAnswersTheFolderChosen) {
     DialogAnswer answer([&](HWND) { return IDOK; });
     std::string folder;
-    ASSERT_TRUE(UI().BrowseForFolder(FolderBrowseRequest{Parent(), "Folder"}, folder));
+    ASSERT_TRUE(UI().BrowseForFolder(FolderBrowseRequest{Parent(), "Folder", "", false}, folder));
     DWORD attributes = GetFileAttributesW(win32::Wide(folder).c_str());
     EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES) << folder;
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY) << folder;
