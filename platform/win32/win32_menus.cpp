@@ -2,6 +2,8 @@
 
 #include "platform/win32/win32_menus.h"
 
+#include <algorithm>
+
 #include "platform/win32/win32_canvas.h"
 #include "platform/win32/win32_ui.h"
 #include "util/exception.h"
@@ -70,9 +72,25 @@ private:
     HDC dc_;
 };
 
-void Measure(IMenuSink& sink, HWND window, MEASUREITEMSTRUCT& mis) {
+// What the window that owns a shown menu serves: the model's measuring and drawing, and
+// the menu itself for the clear pictures it asks to have measured.
+struct MenuOwner {
+    IMenuSink& Sink;
+    const NativeMenu& Menu;
+};
+
+void Measure(const MenuOwner& owner, HWND window, MEASUREITEMSTRUCT& mis) {
     const MenuEntryView* view = ViewOf(mis.itemData);
     if (!view) return;
+    if (!view->OwnerDraw) {
+        // A standard entry asks only for its clear picture: the width of the picture column.
+        if (std::optional<TSize> column = owner.Menu.ClearPicture(view)) {
+            mis.itemWidth = static_cast<UINT>(column->cx);
+            mis.itemHeight = static_cast<UINT>(column->cy);
+        }
+        return;
+    }
+    IMenuSink& sink = owner.Sink;
     WindowDC dc(window);
     if (!dc.Handle()) return;
     int width = static_cast<int>(mis.itemWidth), height = static_cast<int>(mis.itemHeight);
@@ -86,21 +104,22 @@ void Measure(IMenuSink& sink, HWND window, MEASUREITEMSTRUCT& mis) {
 
 void Draw(IMenuSink& sink, const DRAWITEMSTRUCT& dis) {
     const MenuEntryView* view = ViewOf(dis.itemData);
-    if (!view) return;
+    // A standard entry's clear picture shows the row as the system painted it.
+    if (!view || !view->OwnerDraw) return;
     Win32Canvas canvas(dis.hDC);
     const RECT& r = dis.rcItem;
     sink.DrawEntry(view->Id, canvas, TRect{r.left, r.top, r.right, r.bottom}, (dis.itemState & ODS_SELECTED) != 0);
 }
 
 LRESULT CALLBACK MenuOwnerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* sink = BoundObject<IMenuSink>(hwnd, msg, lp);
-    if (!sink) return DefWindowProcW(hwnd, msg, wp, lp);
+    auto* owner = BoundObject<MenuOwner>(hwnd, msg, lp);
+    if (!owner) return DefWindowProcW(hwnd, msg, wp, lp);
     switch (msg) {
         case WM_MEASUREITEM: {
             auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
             if (mis->CtlType != ODT_MENU) break;
             return GuardedCall([&] {
-                Measure(*sink, hwnd, *mis);
+                Measure(*owner, hwnd, *mis);
                 return LRESULT(TRUE);
             }, TRUE);
         }
@@ -108,7 +127,7 @@ LRESULT CALLBACK MenuOwnerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
             if (dis->CtlType != ODT_MENU) break;
             return GuardedCall([&] {
-                Draw(*sink, *dis);
+                Draw(owner->Sink, *dis);
                 return LRESULT(TRUE);
             }, TRUE);
         }
@@ -124,7 +143,7 @@ LRESULT CALLBACK MenuOwnerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 // active again when it goes.
 class MenuOwnerWindow {
 public:
-    MenuOwnerWindow(IMenuSink& sink, HWND owner) {
+    MenuOwnerWindow(IMenuSink& sink, const NativeMenu& menu, HWND owner) : served_{sink, menu} {
         WNDCLASSEXW existing{};
         existing.cbSize = sizeof existing;
         if (!GetClassInfoExW(ModuleInstance(), kMenuOwnerClass, &existing)) {
@@ -136,7 +155,7 @@ public:
             RegisterClassExW(&wc);
         }
         hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, kMenuOwnerClass, L"", WS_POPUP, 0, 0, 0, 0, owner, nullptr,
-                                ModuleInstance(), &sink);
+                                ModuleInstance(), &served_);
         if (!hwnd_) throw EOutOfResources("Cannot create the menu's window: " + LastErrorText());
     }
     ~MenuOwnerWindow() { DestroyWindow(hwnd_); }
@@ -145,6 +164,7 @@ public:
     HWND Handle() const { return hwnd_; }
 
 private:
+    MenuOwner served_;
     HWND hwnd_ = nullptr;
 };
 
@@ -171,9 +191,29 @@ void NativeMenu::Release() {
     menu_ = nullptr;
     for (HBITMAP picture : pictures_) DeleteObject(picture);
     pictures_.clear();
+    clearPictures_.clear();
 }
 
+namespace {
+
+// Whether an entry's picture is drawn by the system beside its caption.
+bool ShowsSystemPicture(const MenuEntryView& e) { return e.HasImage && !e.OwnerDraw && !e.Separator && !e.Image.Empty(); }
+
+}  // namespace
+
 void NativeMenu::Fill(HMENU menu, const std::vector<MenuEntryView>& entries) {
+    // Once one entry of a level has a picture, the system writes every caption of the
+    // level after the picture column, but measures an entry without a picture without
+    // it: the widest such caption would be cut at the right. Those entries get a clear
+    // picture as wide as the column, so that each one is measured as it is drawn. It is
+    // one the menu's owner measures and leaves unpainted: a bitmap would not do, since
+    // some systems copy a menu picture without its alpha, and a clear one shows black.
+    int columnWidth = 0, columnHeight = 0;
+    for (const MenuEntryView& e : entries)
+        if (ShowsSystemPicture(e)) {
+            columnWidth = std::max(columnWidth, e.Image.Width);
+            columnHeight = std::max(columnHeight, e.Image.Height);
+        }
     UINT position = 0;
     for (const MenuEntryView& e : entries) {
         MENUITEMINFOW mi{};
@@ -200,12 +240,17 @@ void NativeMenu::Fill(HMENU menu, const std::vector<MenuEntryView>& entries) {
                 mi.fMask |= MIIM_SUBMENU;
                 mi.hSubMenu = submenu;
             }
-            if (e.HasImage && !e.OwnerDraw && !e.Image.Empty()) {
-                if (HBITMAP picture = MenuPicture(e.Image)) {
-                    pictures_.push_back(picture);
-                    mi.fMask |= MIIM_BITMAP;
-                    mi.hbmpItem = picture;
-                }
+            HBITMAP picture = nullptr;
+            if (ShowsSystemPicture(e)) {
+                picture = MenuPicture(e.Image);
+                if (picture) pictures_.push_back(picture);
+            } else if (!e.OwnerDraw && columnWidth > 0) {
+                picture = HBMMENU_CALLBACK;
+                clearPictures_[&e] = TSize{columnWidth, columnHeight};
+            }
+            if (picture) {
+                mi.fMask |= MIIM_BITMAP;
+                mi.hbmpItem = picture;
             }
         }
         if (!InsertMenuItemW(menu, position, TRUE, &mi)) {
@@ -217,6 +262,12 @@ void NativeMenu::Fill(HMENU menu, const std::vector<MenuEntryView>& entries) {
         // Attached first, so that a failure further down is cleaned up with the whole tree.
         if (submenu) Fill(submenu, e.Children);
     }
+}
+
+std::optional<TSize> NativeMenu::ClearPicture(const MenuEntryView* entry) const {
+    auto it = clearPictures_.find(entry);
+    if (it == clearPictures_.end()) return std::nullopt;
+    return it->second;
 }
 
 LRESULT AnswerMenuChar(HMENU menu, wchar_t key) {
@@ -264,6 +315,7 @@ public:
     explicit Win32RealisedMenu(std::vector<MenuEntryView> entries) : entries_(std::move(entries)), menu_(entries_) {}
     const std::vector<MenuEntryView>& Entries() const override { return entries_; }
     HMENU Handle() const { return menu_.Handle(); }
+    const NativeMenu& Native() const { return menu_; }
 
 private:
     std::vector<MenuEntryView> entries_;
@@ -279,7 +331,7 @@ std::unique_ptr<IRealisedMenu> Win32UserInterface::RealiseMenu(std::vector<MenuE
 uint32_t Win32UserInterface::TrackPopupMenu(IRealisedMenu& realised, TPoint at, NativeHandle owner, IMenuSink& sink) {
     auto* menu = dynamic_cast<Win32RealisedMenu*>(&realised);
     if (!menu) throw EInvalidOperation("A menu realised by another desktop cannot be shown here");
-    MenuOwnerWindow window(sink, reinterpret_cast<HWND>(owner));
+    MenuOwnerWindow window(sink, menu->Native(), reinterpret_cast<HWND>(owner));
     HWND previous = ::GetForegroundWindow();
     // The keys reach a menu only through its owner, and a window that is not on the screen
     // does not get the keyboard focus from every system: after a window of ours was hidden

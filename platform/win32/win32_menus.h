@@ -5,6 +5,8 @@
 // seam's operations.
 #include "platform/win32/win32_common.h"
 
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/ui.h"
@@ -22,12 +24,16 @@ public:
     NativeMenu& operator=(const NativeMenu&) = delete;
 
     HMENU Handle() const { return menu_; }
+    // The size of the clear picture an entry without one of its own holds beside entries
+    // with pictures, which the menu's owner is asked to measure; none for other entries.
+    std::optional<TSize> ClearPicture(const MenuEntryView* entry) const;
 
 private:
     void Fill(HMENU menu, const std::vector<MenuEntryView>& entries);
     void Release();
     HMENU menu_ = nullptr;
     std::vector<HBITMAP> pictures_;
+    std::unordered_map<const MenuEntryView*, TSize> clearPictures_;
 };
 
 // The WM_MENUCHAR answer for a key typed in a level of a NativeMenu: the system matches

@@ -222,5 +222,45 @@ TEST(Win32Menus, APopupMenuRunsTheEntryChosenByItsAcceleratorAfterClosing) {
     EXPECT_NO_THROW(win32::RaiseParkedException());
 }
 
+// The width of the menu on screen, taken while it is open; the menu is then closed.
+int shownMenuWidth = 0;
+
+void CALLBACK MeasureAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    RECT r{};
+    if (HWND open = OpenMenuWindow(); open && GetWindowRect(open, &r)) shownMenuWidth = r.right - r.left;
+    EndMenu();
+}
+
+int ShownWidth(Platform& platform, const std::vector<MenuEntryView>& view) {
+    shownMenuWidth = 0;
+    RecordingSink sink;
+    UINT_PTR timer = SetTimer(nullptr, 0, 300, MeasureAndClose);
+    UINT_PTR safety = SetTimer(nullptr, 0, 3000, CloseMenu);
+    platform.UI().TrackPopupMenu(view, TPoint{40, 40}, 0, sink);
+    KillTimer(nullptr, timer);
+    KillTimer(nullptr, safety);
+    return shownMenuWidth;
+}
+
+TEST(Win32Menus, AnEntryWithoutPictureBesidePicturesIsMeasuredWithThePictureColumn) {
+    // The system writes every caption of a level after the picture column once one entry
+    // has a picture, so an entry without one must be measured with the column too, or
+    // the widest caption (the bold program submenu, say) is cut at the right.
+    auto platform = win32::CreateWin32Platform();
+    MenuEntryView bold = Entry(2, "Pivola &menu");
+    bold.Default = true;
+    bold.SubMenu = true;
+    bold.Children.push_back(Entry(3, "&Close"));
+    MenuEntryView pictured = Entry(1, "&N");
+    pictured.HasImage = true;
+    pictured.Image = TBitmap32::Create(16, 16, 0xFF2060A0);
+    int alone = ShownWidth(*platform, {bold});
+    int besidePicture = ShownWidth(*platform, {pictured, bold});
+    ASSERT_GT(alone, 0) << "the menu did not open";
+    EXPECT_GE(besidePicture, alone + 16);
+    EXPECT_NO_THROW(win32::RaiseParkedException());
+}
+
 }  // namespace
 }  // namespace pv
