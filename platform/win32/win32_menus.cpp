@@ -12,28 +12,6 @@ namespace pv::win32 {
 
 namespace {
 
-// A picture for a standard entry: the system draws hbmpItem with its alpha when the
-// bitmap is a 32-bit DIB section with premultiplied colours.
-HBITMAP MenuPicture(const TBitmap32& image) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = image.Width;
-    info.bmiHeader.biHeight = -image.Height;  // top row first, as the raster keeps it
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!picture) return nullptr;
-    auto* out = static_cast<uint32_t*>(bits);
-    for (size_t i = 0; i < image.Pixels.size(); ++i) {
-        uint32_t p = image.Pixels[i], a = p >> 24;
-        auto channel = [&](int shift) { return ((((p >> shift) & 0xFF) * a + 127) / 255) << shift; };
-        out[i] = (a << 24) | channel(16) | channel(8) | channel(0);
-    }
-    return picture;
-}
-
 // The accelerator of a caption as the system reads it: the character after the first
 // single "&"; "&&" is a literal "&".
 wchar_t MnemonicOf(const std::wstring& caption) {
@@ -73,7 +51,7 @@ private:
 };
 
 // What the window that owns a shown menu serves: the model's measuring and drawing, and
-// the menu itself for the clear pictures it asks to have measured.
+// the menu itself for the pictures of its standard entries.
 struct MenuOwner {
     IMenuSink& Sink;
     const NativeMenu& Menu;
@@ -83,8 +61,8 @@ void Measure(const MenuOwner& owner, HWND window, MEASUREITEMSTRUCT& mis) {
     const MenuEntryView* view = ViewOf(mis.itemData);
     if (!view) return;
     if (!view->OwnerDraw) {
-        // A standard entry asks only for its clear picture: the width of the picture column.
-        if (std::optional<TSize> column = owner.Menu.ClearPicture(view)) {
+        // A standard entry asks only for its picture: the size of the picture column.
+        if (std::optional<TSize> column = owner.Menu.PictureColumn(view)) {
             mis.itemWidth = static_cast<UINT>(column->cx);
             mis.itemHeight = static_cast<UINT>(column->cy);
         }
@@ -104,10 +82,17 @@ void Measure(const MenuOwner& owner, HWND window, MEASUREITEMSTRUCT& mis) {
 
 void Draw(IMenuSink& sink, const DRAWITEMSTRUCT& dis) {
     const MenuEntryView* view = ViewOf(dis.itemData);
-    // A standard entry's clear picture shows the row as the system painted it.
-    if (!view || !view->OwnerDraw) return;
+    if (!view) return;
     Win32Canvas canvas(dis.hDC);
     const RECT& r = dis.rcItem;
+    if (!view->OwnerDraw) {
+        // A standard entry's picture, in the middle of the column, over the row as the
+        // system painted it (selected or not); an entry without one leaves it so.
+        if (view->HasImage && !view->Image.Empty())
+            canvas.DrawBitmap(r.left + (r.right - r.left - view->Image.Width) / 2,
+                              r.top + (r.bottom - r.top - view->Image.Height) / 2, view->Image, !view->Enabled);
+        return;
+    }
     sink.DrawEntry(view->Id, canvas, TRect{r.left, r.top, r.right, r.bottom}, (dis.itemState & ODS_SELECTED) != 0);
 }
 
@@ -186,31 +171,30 @@ NativeMenu::NativeMenu(const std::vector<MenuEntryView>& entries) {
 NativeMenu::~NativeMenu() { Release(); }
 
 void NativeMenu::Release() {
-    // The submenus go with their parent; the pictures are not the menu's own.
+    // The submenus go with their parent.
     if (menu_) DestroyMenu(menu_);
     menu_ = nullptr;
-    for (HBITMAP picture : pictures_) DeleteObject(picture);
-    pictures_.clear();
-    clearPictures_.clear();
+    pictureColumns_.clear();
 }
 
 namespace {
 
-// Whether an entry's picture is drawn by the system beside its caption.
-bool ShowsSystemPicture(const MenuEntryView& e) { return e.HasImage && !e.OwnerDraw && !e.Separator && !e.Image.Empty(); }
+// Whether a standard entry has a picture of its own beside its caption.
+bool HasOwnPicture(const MenuEntryView& e) { return e.HasImage && !e.OwnerDraw && !e.Separator && !e.Image.Empty(); }
 
 }  // namespace
 
 void NativeMenu::Fill(HMENU menu, const std::vector<MenuEntryView>& entries) {
     // Once one entry of a level has a picture, the system writes every caption of the
     // level after the picture column, but measures an entry without a picture without
-    // it: the widest such caption would be cut at the right. Those entries get a clear
-    // picture as wide as the column, so that each one is measured as it is drawn. It is
-    // one the menu's owner measures and leaves unpainted: a bitmap would not do, since
-    // some systems copy a menu picture without its alpha, and a clear one shows black.
+    // it: the widest such caption would be cut at the right. So every standard entry of
+    // such a level has a picture the size of the column, which the menu's owner measures
+    // and paints (an entry without a picture of its own leaves it clear). A bitmap handed
+    // to the system would not do: some systems copy a menu picture without its alpha, so
+    // that what is clear in it shows black.
     int columnWidth = 0, columnHeight = 0;
     for (const MenuEntryView& e : entries)
-        if (ShowsSystemPicture(e)) {
+        if (HasOwnPicture(e)) {
             columnWidth = std::max(columnWidth, e.Image.Width);
             columnHeight = std::max(columnHeight, e.Image.Height);
         }
@@ -240,17 +224,10 @@ void NativeMenu::Fill(HMENU menu, const std::vector<MenuEntryView>& entries) {
                 mi.fMask |= MIIM_SUBMENU;
                 mi.hSubMenu = submenu;
             }
-            HBITMAP picture = nullptr;
-            if (ShowsSystemPicture(e)) {
-                picture = MenuPicture(e.Image);
-                if (picture) pictures_.push_back(picture);
-            } else if (!e.OwnerDraw && columnWidth > 0) {
-                picture = HBMMENU_CALLBACK;
-                clearPictures_[&e] = TSize{columnWidth, columnHeight};
-            }
-            if (picture) {
+            if (!e.OwnerDraw && columnWidth > 0) {
                 mi.fMask |= MIIM_BITMAP;
-                mi.hbmpItem = picture;
+                mi.hbmpItem = HBMMENU_CALLBACK;
+                pictureColumns_[&e] = TSize{columnWidth, columnHeight};
             }
         }
         if (!InsertMenuItemW(menu, position, TRUE, &mi)) {
@@ -264,9 +241,9 @@ void NativeMenu::Fill(HMENU menu, const std::vector<MenuEntryView>& entries) {
     }
 }
 
-std::optional<TSize> NativeMenu::ClearPicture(const MenuEntryView* entry) const {
-    auto it = clearPictures_.find(entry);
-    if (it == clearPictures_.end()) return std::nullopt;
+std::optional<TSize> NativeMenu::PictureColumn(const MenuEntryView* entry) const {
+    auto it = pictureColumns_.find(entry);
+    if (it == pictureColumns_.end()) return std::nullopt;
     return it->second;
 }
 

@@ -13,9 +13,9 @@
 
 namespace pv::win32 {
 
-// An HMENU tree that mirrors a view, with the pictures of its standard entries. Every
+// An HMENU tree that mirrors a view, with the picture column of its standard entries. Every
 // item's data points at its view, so the views must outlive the menu. Destroying it
-// destroys the submenus and the pictures.
+// destroys the submenus.
 class NativeMenu {
 public:
     explicit NativeMenu(const std::vector<MenuEntryView>& entries);
@@ -24,16 +24,15 @@ public:
     NativeMenu& operator=(const NativeMenu&) = delete;
 
     HMENU Handle() const { return menu_; }
-    // The size of the clear picture an entry without one of its own holds beside entries
-    // with pictures, which the menu's owner is asked to measure; none for other entries.
-    std::optional<TSize> ClearPicture(const MenuEntryView* entry) const;
+    // The size of the picture column a standard entry holds in a level with pictures,
+    // which the menu's owner is asked to measure and paint; none for other entries.
+    std::optional<TSize> PictureColumn(const MenuEntryView* entry) const;
 
 private:
     void Fill(HMENU menu, const std::vector<MenuEntryView>& entries);
     void Release();
     HMENU menu_ = nullptr;
-    std::vector<HBITMAP> pictures_;
-    std::unordered_map<const MenuEntryView*, TSize> clearPictures_;
+    std::unordered_map<const MenuEntryView*, TSize> pictureColumns_;
 };
 
 // The WM_MENUCHAR answer for a key typed in a level of a NativeMenu: the system matches
