@@ -240,6 +240,8 @@ public:
     void ResetImageLists();
     void ExtractFromUnknown();
     int ExtractFromExec(const std::string& iconFile, const std::string& targetPath);
+    // Whether an executable link's target, as stored, names an existing file.
+    bool TargetFileExists(const std::string& targetPath) const;
     void ExtractFileIcon(const std::string& path, int index, bool menuListOnly);
     TBitmap32 ComposeTreeImage(const TBitmap32& source) const;
     // Gives every menu picture that came from the shell or an icon file a sharp copy at

@@ -109,11 +109,15 @@ std::optional<TBitmap32> TFormFront::ExtensionIcon(const std::string& ext, int s
     return icon;
 }
 
+bool TFormFront::TargetFileExists(const std::string& targetPath) const {
+    std::string target = ExpandItemPath(targetPath);
+    return !target.empty() && GetPlatform().Files().FileExists(target);
+}
+
 int TFormFront::ExtractFromExec(const std::string& iconFile, const std::string& targetPath) {
     IFileSystem& files = GetPlatform().Files();
-    std::string target = ExpandItemPath(targetPath);
-    if (!target.empty() && files.FileExists(target)) {
-        ExtractFileIcon(target, AddedMarker, true);
+    if (TargetFileExists(targetPath)) {
+        ExtractFileIcon(ExpandItemPath(targetPath), AddedMarker, true);
     } else {
         std::string ext = LowerCase(ExtractFileExt(iconFile));
         TBitmap32 picture;

@@ -263,7 +263,10 @@ void TFormFront::LoadLevel(const std::string& levelDir, TMenuItem* parentMenu, T
             int image = -1;
             if (std::find(IconExtensions.begin(), IconExtensions.end(), icon) != IconExtensions.end()) {
                 image = ImageOfExtension(icon);
-            } else if (levelFiles.Exists(icon)) {
+            } else if (levelFiles.Exists(icon) || TargetFileExists(path)) {
+                // The picture beside the record only stands in for a target that is gone:
+                // a link whose picture was lost still shows its target's icon, so that
+                // the next save writes that icon and not an empty square.
                 // A damaged icon file is reported, but it must not cut the rest of the tree
                 // off: a later save would write the shortened tree back.
                 try {
@@ -353,8 +356,10 @@ int TFormFront::SaveNode(TTreeNode* node, const std::string& levelDir, TvdString
             std::string path = GetItemPath(id);
             std::string flags;
             if (!GetItemWindowState(id).empty()) flags += "*" + GetItemWindowState(id);
-            if (GetItemRunAs(id)) flags += "*UserRunAs";
             if (IsExecutableFile(path) || IsRunableFile(path)) {
+                // Elevation is kept for runnable targets only: a general link's record
+                // never carries it, as its reading takes the flag from "^ExeLnk" alone.
+                if (GetItemRunAs(id)) flags += "*UserRunAs";
                 std::string icon;
                 if (IsRunableFile(path)) {
                     icon = LowerCase(ExtractFileExt(path)).substr(1);

@@ -2,6 +2,8 @@
 
 #include "platform/win32/win32_menus.h"
 
+#include <algorithm>
+
 #include "platform/win32/win32_canvas.h"
 #include "platform/win32/win32_ui.h"
 #include "util/exception.h"
@@ -9,28 +11,6 @@
 namespace pv::win32 {
 
 namespace {
-
-// A picture for a standard entry: the system draws hbmpItem with its alpha when the
-// bitmap is a 32-bit DIB section with premultiplied colours.
-HBITMAP MenuPicture(const TBitmap32& image) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = image.Width;
-    info.bmiHeader.biHeight = -image.Height;  // top row first, as the raster keeps it
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!picture) return nullptr;
-    auto* out = static_cast<uint32_t*>(bits);
-    for (size_t i = 0; i < image.Pixels.size(); ++i) {
-        uint32_t p = image.Pixels[i], a = p >> 24;
-        auto channel = [&](int shift) { return ((((p >> shift) & 0xFF) * a + 127) / 255) << shift; };
-        out[i] = (a << 24) | channel(16) | channel(8) | channel(0);
-    }
-    return picture;
-}
 
 // The accelerator of a caption as the system reads it: the character after the first
 // single "&"; "&&" is a literal "&".
@@ -70,9 +50,25 @@ private:
     HDC dc_;
 };
 
-void Measure(IMenuSink& sink, HWND window, MEASUREITEMSTRUCT& mis) {
+// What the window that owns a shown menu serves: the model's measuring and drawing, and
+// the menu itself for the pictures of its standard entries.
+struct MenuOwner {
+    IMenuSink& Sink;
+    const NativeMenu& Menu;
+};
+
+void Measure(const MenuOwner& owner, HWND window, MEASUREITEMSTRUCT& mis) {
     const MenuEntryView* view = ViewOf(mis.itemData);
     if (!view) return;
+    if (!view->OwnerDraw) {
+        // A standard entry asks only for its picture: the size of the picture column.
+        if (std::optional<TSize> column = owner.Menu.PictureColumn(view)) {
+            mis.itemWidth = static_cast<UINT>(column->cx);
+            mis.itemHeight = static_cast<UINT>(column->cy);
+        }
+        return;
+    }
+    IMenuSink& sink = owner.Sink;
     WindowDC dc(window);
     if (!dc.Handle()) return;
     int width = static_cast<int>(mis.itemWidth), height = static_cast<int>(mis.itemHeight);
@@ -89,18 +85,26 @@ void Draw(IMenuSink& sink, const DRAWITEMSTRUCT& dis) {
     if (!view) return;
     Win32Canvas canvas(dis.hDC);
     const RECT& r = dis.rcItem;
+    if (!view->OwnerDraw) {
+        // A standard entry's picture, in the middle of the column, over the row as the
+        // system painted it (selected or not); an entry without one leaves it so.
+        if (view->HasImage && !view->Image.Empty())
+            canvas.DrawBitmap(r.left + (r.right - r.left - view->Image.Width) / 2,
+                              r.top + (r.bottom - r.top - view->Image.Height) / 2, view->Image, !view->Enabled);
+        return;
+    }
     sink.DrawEntry(view->Id, canvas, TRect{r.left, r.top, r.right, r.bottom}, (dis.itemState & ODS_SELECTED) != 0);
 }
 
 LRESULT CALLBACK MenuOwnerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* sink = BoundObject<IMenuSink>(hwnd, msg, lp);
-    if (!sink) return DefWindowProcW(hwnd, msg, wp, lp);
+    auto* owner = BoundObject<MenuOwner>(hwnd, msg, lp);
+    if (!owner) return DefWindowProcW(hwnd, msg, wp, lp);
     switch (msg) {
         case WM_MEASUREITEM: {
             auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
             if (mis->CtlType != ODT_MENU) break;
             return GuardedCall([&] {
-                Measure(*sink, hwnd, *mis);
+                Measure(*owner, hwnd, *mis);
                 return LRESULT(TRUE);
             }, TRUE);
         }
@@ -108,7 +112,7 @@ LRESULT CALLBACK MenuOwnerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
             if (dis->CtlType != ODT_MENU) break;
             return GuardedCall([&] {
-                Draw(*sink, *dis);
+                Draw(owner->Sink, *dis);
                 return LRESULT(TRUE);
             }, TRUE);
         }
@@ -124,7 +128,7 @@ LRESULT CALLBACK MenuOwnerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 // active again when it goes.
 class MenuOwnerWindow {
 public:
-    MenuOwnerWindow(IMenuSink& sink, HWND owner) {
+    MenuOwnerWindow(IMenuSink& sink, const NativeMenu& menu, HWND owner) : served_{sink, menu} {
         WNDCLASSEXW existing{};
         existing.cbSize = sizeof existing;
         if (!GetClassInfoExW(ModuleInstance(), kMenuOwnerClass, &existing)) {
@@ -136,7 +140,7 @@ public:
             RegisterClassExW(&wc);
         }
         hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, kMenuOwnerClass, L"", WS_POPUP, 0, 0, 0, 0, owner, nullptr,
-                                ModuleInstance(), &sink);
+                                ModuleInstance(), &served_);
         if (!hwnd_) throw EOutOfResources("Cannot create the menu's window: " + LastErrorText());
     }
     ~MenuOwnerWindow() { DestroyWindow(hwnd_); }
@@ -145,6 +149,7 @@ public:
     HWND Handle() const { return hwnd_; }
 
 private:
+    MenuOwner served_;
     HWND hwnd_ = nullptr;
 };
 
@@ -166,14 +171,33 @@ NativeMenu::NativeMenu(const std::vector<MenuEntryView>& entries) {
 NativeMenu::~NativeMenu() { Release(); }
 
 void NativeMenu::Release() {
-    // The submenus go with their parent; the pictures are not the menu's own.
+    // The submenus go with their parent.
     if (menu_) DestroyMenu(menu_);
     menu_ = nullptr;
-    for (HBITMAP picture : pictures_) DeleteObject(picture);
-    pictures_.clear();
+    pictureColumns_.clear();
 }
 
+namespace {
+
+// Whether a standard entry has a picture of its own beside its caption.
+bool HasOwnPicture(const MenuEntryView& e) { return e.HasImage && !e.OwnerDraw && !e.Separator && !e.Image.Empty(); }
+
+}  // namespace
+
 void NativeMenu::Fill(HMENU menu, const std::vector<MenuEntryView>& entries) {
+    // Once one entry of a level has a picture, the system writes every caption of the
+    // level after the picture column, but measures an entry without a picture without
+    // it: the widest such caption would be cut at the right. So every standard entry of
+    // such a level has a picture the size of the column, which the menu's owner measures
+    // and paints (an entry without a picture of its own leaves it clear). A bitmap handed
+    // to the system would not do: some systems copy a menu picture without its alpha, so
+    // that what is clear in it shows black.
+    int columnWidth = 0, columnHeight = 0;
+    for (const MenuEntryView& e : entries)
+        if (HasOwnPicture(e)) {
+            columnWidth = std::max(columnWidth, e.Image.Width);
+            columnHeight = std::max(columnHeight, e.Image.Height);
+        }
     UINT position = 0;
     for (const MenuEntryView& e : entries) {
         MENUITEMINFOW mi{};
@@ -200,12 +224,10 @@ void NativeMenu::Fill(HMENU menu, const std::vector<MenuEntryView>& entries) {
                 mi.fMask |= MIIM_SUBMENU;
                 mi.hSubMenu = submenu;
             }
-            if (e.HasImage && !e.OwnerDraw && !e.Image.Empty()) {
-                if (HBITMAP picture = MenuPicture(e.Image)) {
-                    pictures_.push_back(picture);
-                    mi.fMask |= MIIM_BITMAP;
-                    mi.hbmpItem = picture;
-                }
+            if (!e.OwnerDraw && columnWidth > 0) {
+                mi.fMask |= MIIM_BITMAP;
+                mi.hbmpItem = HBMMENU_CALLBACK;
+                pictureColumns_[&e] = TSize{columnWidth, columnHeight};
             }
         }
         if (!InsertMenuItemW(menu, position, TRUE, &mi)) {
@@ -217,6 +239,12 @@ void NativeMenu::Fill(HMENU menu, const std::vector<MenuEntryView>& entries) {
         // Attached first, so that a failure further down is cleaned up with the whole tree.
         if (submenu) Fill(submenu, e.Children);
     }
+}
+
+std::optional<TSize> NativeMenu::PictureColumn(const MenuEntryView* entry) const {
+    auto it = pictureColumns_.find(entry);
+    if (it == pictureColumns_.end()) return std::nullopt;
+    return it->second;
 }
 
 LRESULT AnswerMenuChar(HMENU menu, wchar_t key) {
@@ -264,6 +292,7 @@ public:
     explicit Win32RealisedMenu(std::vector<MenuEntryView> entries) : entries_(std::move(entries)), menu_(entries_) {}
     const std::vector<MenuEntryView>& Entries() const override { return entries_; }
     HMENU Handle() const { return menu_.Handle(); }
+    const NativeMenu& Native() const { return menu_; }
 
 private:
     std::vector<MenuEntryView> entries_;
@@ -279,7 +308,7 @@ std::unique_ptr<IRealisedMenu> Win32UserInterface::RealiseMenu(std::vector<MenuE
 uint32_t Win32UserInterface::TrackPopupMenu(IRealisedMenu& realised, TPoint at, NativeHandle owner, IMenuSink& sink) {
     auto* menu = dynamic_cast<Win32RealisedMenu*>(&realised);
     if (!menu) throw EInvalidOperation("A menu realised by another desktop cannot be shown here");
-    MenuOwnerWindow window(sink, reinterpret_cast<HWND>(owner));
+    MenuOwnerWindow window(sink, menu->Native(), reinterpret_cast<HWND>(owner));
     HWND previous = ::GetForegroundWindow();
     // The keys reach a menu only through its owner, and a window that is not on the screen
     // does not get the keyboard focus from every system: after a window of ours was hidden

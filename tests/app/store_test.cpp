@@ -130,6 +130,26 @@ TEST_F(StoreTest, AFolderDirectoryWithoutAFileLoadsAsAnEmptyFolder) {
     EXPECT_TRUE(TFormFront::IsTopMarkerNode(items[0]->GetFirstChild()));
 }
 
+TEST_F(StoreTest, ALostPictureFileGivesWayToTheTargetsIcon) {
+    // The picture beside the record stands in only for a missing target; a link whose
+    // picture is gone still shows its target's icon, and each save writes that icon.
+    const TBitmap32 icon = TBitmap32::Create(16, 16, 0xFFAA0000);
+    Put("C:\\p\\one.exe", "");
+    sim.SimShellCalls().SetFileIcon("C:\\p\\one.exe", icon);
+    PutLevel("", "^ExeLnk|C:\\p\\one.exe||one.bmp|One||\r\n");
+    Start();
+    TFormFront* f = Front();
+    ASSERT_EQ(RootItems()[0]->ImageIndex(), f->LoadedMarker + 1);
+    EXPECT_EQ(f->ilPublicPM->Image(f->LoadedMarker + 1), icon);
+    EXPECT_EQ(f->ilPublicPM->Count(), f->ilPublicTV->Count());
+    SaveAgain();
+    const std::string first = Get(Store() + "one.bmp");
+    EXPECT_EQ(DecodeBmp(first), icon);
+    f->ReloadItems();
+    SaveAgain();
+    EXPECT_EQ(Get(Store() + "one.bmp"), first);
+}
+
 TEST_F(StoreTest, IconFileNamesAreMadeUniquePerFolder) {
     Put("C:\\x\\tool.exe", "");
     PutLevel("", "^ExeLnk|C:\\x\\tool.exe|||One||\r\n^ExeLnk|C:\\x\\tool.exe|||Two||\r\n"
@@ -150,6 +170,20 @@ TEST_F(StoreTest, TheRecordKindFollowsTheCurrentPath) {
     SaveAgain();
     EXPECT_EQ(Get(Store() + "shortcuts.txt"), "^ExeLnk|C:\\n.bat||bat|Note||*WindowMin\r\n")
         << "the tables never had parameters or a working directory for it";
+}
+
+TEST_F(StoreTest, ALinkSavedAsAGeneralLinkLeavesItsElevationBehind) {
+    // Reading a general link's record never takes the run-as flag, so writing it there
+    // would make the saved file say more than the next load gives.
+    PutLevel("", "^ExeLnk|C:\\t\\tool.exe|-v|tool.bmp|Tool|C:\\w|*WindowMax*UserRunAs\r\n");
+    Start();
+    Front()->ItemPaths[0] = "C:\\t\\readme.txt";
+    SaveAgain();
+    const std::string saved = "^UnkLnk|C:\\t\\readme.txt|txt|Tool|*WindowMax\r\n";
+    EXPECT_EQ(Get(Store() + "shortcuts.txt"), saved);
+    Front()->ReloadItems();
+    SaveAgain();
+    EXPECT_EQ(Get(Store() + "shortcuts.txt"), saved);
 }
 
 TEST_F(StoreTest, AnEmptyOrMissingStoreGivesOnlyTheRootMarker) {

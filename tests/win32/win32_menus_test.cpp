@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -60,6 +62,7 @@ TEST(Win32Menus, TheNativeMenuMirrorsTheView) {
     folder.Children.push_back(Entry(7, "&Inner"));
     folder.Children.back().HasImage = true;
     folder.Children.back().Image = TBitmap32::Create(16, 16, 0x80FF0000);  // half-transparent red
+    folder.Children.push_back(Entry(8, "&Bare"));
     view.push_back(folder);
 
     win32::NativeMenu menu(view);
@@ -92,17 +95,20 @@ TEST(Win32Menus, TheNativeMenuMirrorsTheView) {
         EXPECT_EQ(mi.hbmpItem, nullptr) << i;
     }
 
+    // A level with a picture: every standard entry holds the picture column, which the
+    // menu's owner measures and paints.
     HMENU sub = ItemInfo(h, 5).hSubMenu;
-    ASSERT_EQ(GetMenuItemCount(sub), 1);
-    MENUITEMINFOW inner = ItemInfo(sub, 0);
-    EXPECT_EQ(inner.wID, 7u);
-    ASSERT_NE(inner.hbmpItem, nullptr);
-    DIBSECTION dib{};
-    ASSERT_EQ(GetObjectW(inner.hbmpItem, sizeof dib, &dib), static_cast<int>(sizeof dib)) << "a DIB section";
-    EXPECT_EQ(dib.dsBm.bmBitsPixel, 32);
-    EXPECT_EQ(dib.dsBm.bmWidth, 16);
-    uint32_t first = static_cast<const uint32_t*>(dib.dsBm.bmBits)[0];
-    EXPECT_EQ(first, 0x80800000u) << "colours premultiplied by alpha";
+    ASSERT_EQ(GetMenuItemCount(sub), 2);
+    for (int i = 0; i < 2; ++i) {
+        MENUITEMINFOW inner = ItemInfo(sub, i);
+        EXPECT_EQ(inner.wID, 7u + static_cast<UINT>(i));
+        EXPECT_EQ(inner.hbmpItem, HBMMENU_CALLBACK) << i;
+        std::optional<TSize> column = menu.PictureColumn(&view[5].Children[static_cast<size_t>(i)]);
+        ASSERT_TRUE(column) << i;
+        EXPECT_EQ(column->cx, 16);
+        EXPECT_EQ(column->cy, 16);
+    }
+    EXPECT_FALSE(menu.PictureColumn(&view[0])) << "a level without pictures has no column";
 }
 
 TEST(Win32Menus, TypedKeysChooseOwnerDrawnEntriesByTheirAccelerator) {
@@ -220,6 +226,79 @@ TEST(Win32Menus, APopupMenuRunsTheEntryChosenByItsAcceleratorAfterClosing) {
     EXPECT_EQ(events.front(), "measure");
     EXPECT_EQ(events.back(), "click &Heading");
     EXPECT_NO_THROW(win32::RaiseParkedException());
+}
+
+// The menu on screen, taken while it is open: its width and its pixels (as COLORREFs, by
+// rows); the menu is then closed.
+struct ShownMenu {
+    int Width = 0, Height = 0;
+    std::vector<COLORREF> Pixels;
+    COLORREF At(int x, int y) const { return Pixels[static_cast<size_t>(y * Width + x)]; }
+};
+ShownMenu shownMenu;
+
+void CALLBACK TakeAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    RECT r{};
+    if (HWND open = OpenMenuWindow(); open && GetWindowRect(open, &r)) {
+        shownMenu.Width = r.right - r.left;
+        shownMenu.Height = r.bottom - r.top;
+        if (HDC dc = GetWindowDC(open)) {
+            for (int y = 0; y < shownMenu.Height; ++y)
+                for (int x = 0; x < shownMenu.Width; ++x) shownMenu.Pixels.push_back(GetPixel(dc, x, y));
+            ReleaseDC(open, dc);
+        }
+    }
+    EndMenu();
+}
+
+ShownMenu Shown(Platform& platform, const std::vector<MenuEntryView>& view) {
+    shownMenu = ShownMenu{};
+    RecordingSink sink;
+    UINT_PTR timer = SetTimer(nullptr, 0, 300, TakeAndClose);
+    UINT_PTR safety = SetTimer(nullptr, 0, 3000, CloseMenu);
+    platform.UI().TrackPopupMenu(view, TPoint{40, 40}, 0, sink);
+    KillTimer(nullptr, timer);
+    KillTimer(nullptr, safety);
+    return shownMenu;
+}
+
+TEST(Win32Menus, AnEntryWithoutPictureBesidePicturesIsMeasuredWithThePictureColumn) {
+    // The system writes every caption of a level after the picture column once one entry
+    // has a picture, so an entry without one must be measured with the column too, or
+    // the widest caption (the bold program submenu, say) is cut at the right.
+    auto platform = win32::CreateWin32Platform();
+    MenuEntryView bold = Entry(2, "Pivola &menu");
+    bold.Default = true;
+    bold.SubMenu = true;
+    bold.Children.push_back(Entry(3, "&Close"));
+    MenuEntryView pictured = Entry(1, "&N");
+    pictured.HasImage = true;
+    // An opaque 8 x 8 square in the middle of a clear frame.
+    pictured.Image = TBitmap32::Create(16, 16, 0);
+    for (int y = 4; y < 12; ++y)
+        for (int x = 4; x < 12; ++x) pictured.Image.SetPixel(x, y, 0xFF2060A0);
+    int alone = Shown(*platform, {bold}).Width;
+    ShownMenu beside = Shown(*platform, {pictured, bold});
+    ASSERT_GT(alone, 0) << "the menu did not open";
+    EXPECT_GE(beside.Width, alone + 16);
+    EXPECT_NO_THROW(win32::RaiseParkedException());
+
+    // The picture is shown in its own colours, and its clear frame shows the menu.
+    ASSERT_FALSE(beside.Pixels.empty());
+    int left = beside.Width, top = beside.Height, right = -1, bottom = -1;
+    for (int y = 0; y < beside.Height; ++y)
+        for (int x = 0; x < beside.Width; ++x)
+            if (beside.At(x, y) == RGB(0x20, 0x60, 0xA0)) {
+                left = std::min(left, x), top = std::min(top, y);
+                right = std::max(right, x), bottom = std::max(bottom, y);
+            }
+    ASSERT_GE(right, 0) << "the picture's colour is nowhere";
+    EXPECT_EQ(right - left, 7);
+    EXPECT_EQ(bottom - top, 7);
+    COLORREF menu = GetSysColor(COLOR_MENU);
+    EXPECT_EQ(beside.At(left - 2, top - 2), menu);
+    EXPECT_EQ(beside.At(right + 2, bottom + 2), menu);
 }
 
 }  // namespace
