@@ -2,9 +2,8 @@
 // real targets and icon files, against the shell's icon look-ups that the same reload
 // cannot do without (one per program and one per kind of document), made in a bare loop
 // in the same run. Prints "reload-shell ratio <x.xx>".
+// The Windows headers, the shell's among them, come through the backend's common header.
 #include "platform/win32/win32_common.h"
-
-#include <shellapi.h>
 
 #include <chrono>
 #include <cstdio>
